@@ -2,7 +2,7 @@
 #define WIDGETTOURNANT_H
 
 #include <QGLWidget>
-#include <QSound>
+#include "son.h"
 
 #include <memory>
 
@@ -67,7 +67,7 @@ protected:
     int xCentre, yCentre;
 
 private:
-    QSound sonTic;
+    Son sonTic;
     // Tick bookkeeping, read by the tests.
     int ticsJoues;
     int arretsSon;

@@ -1,0 +1,81 @@
+#include "wav.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QtEndian>
+
+namespace {
+
+quint16 mot(const char *p) { return qFromLittleEndian<quint16>(p); }
+quint32 long32(const char *p) { return qFromLittleEndian<quint32>(p); }
+
+constexpr quint16 formatPcm = 1;
+constexpr quint16 formatExtensible = 0xFFFE;
+
+// Reads the "fmt " chunk; returns an invalid format for anything we can't play.
+QAudioFormat lireFormat(const char *p, quint32 taille)
+{
+    if (taille < 16)
+        return QAudioFormat();
+    quint16 codage = mot(p);
+    if (codage == formatExtensible && taille >= 26)
+        codage = mot(p + 24);   // first two bytes of the sub-format GUID
+    const quint16 canaux = mot(p + 2);
+    const quint32 frequence = long32(p + 4);
+    const quint16 bloc = mot(p + 12);
+    const quint16 bits = mot(p + 14);
+    if (codage != formatPcm || (bits != 8 && bits != 16) || canaux < 1 || canaux > 8
+        || frequence < 1000 || frequence > 384000 || bloc != canaux * bits / 8)
+        return QAudioFormat();
+
+    QAudioFormat format;
+    format.setCodec(QStringLiteral("audio/pcm"));
+    format.setSampleRate(int(frequence));
+    format.setChannelCount(canaux);
+    format.setSampleSize(bits);
+    format.setByteOrder(QAudioFormat::LittleEndian);
+    format.setSampleType(bits == 8 ? QAudioFormat::UnSignedInt : QAudioFormat::SignedInt);
+    return format;
+}
+
+} // namespace
+
+Wav lireWav(const QByteArray &fichier)
+{
+    const qint64 taille = fichier.size();
+    if (taille < 12 || !fichier.startsWith("RIFF") || fichier.mid(8, 4) != "WAVE")
+        return Wav();
+
+    Wav wav;
+    bool donnees = false;
+    for (qint64 pos = 12; pos + 8 <= taille;) {
+        const char *entete = fichier.constData() + pos;
+        const qint64 longueur = long32(entete + 4);
+        if (longueur > taille - pos - 8)
+            return Wav();
+        const char *contenu = entete + 8;
+        if (qstrncmp(entete, "fmt ", 4) == 0)
+            wav.format = lireFormat(contenu, quint32(longueur));
+        else if (qstrncmp(entete, "data", 4) == 0 && !donnees) {
+            wav.pcm = QByteArray(contenu, int(longueur));
+            donnees = true;
+        }
+        pos += 8 + longueur + (longueur & 1);   // chunks are word-aligned
+    }
+    if (!wav.format.isValid() || wav.pcm.size() < wav.format.bytesPerFrame())
+        return Wav();
+    // Whole frames only.
+    wav.pcm.truncate(wav.pcm.size() - wav.pcm.size() % wav.format.bytesPerFrame());
+    return wav;
+}
+
+Wav chargerWav(const QString &chemin)
+{
+    // Only a regular file: a pipe or a device could block or never end.
+    if (!QFileInfo(chemin).isFile())
+        return Wav();
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly) || fichier.size() > tailleWavMax)
+        return Wav();
+    return lireWav(fichier.read(tailleWavMax + 1));
+}

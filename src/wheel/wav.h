@@ -1,0 +1,27 @@
+#ifndef WAV_H
+#define WAV_H
+
+#include <QAudioFormat>
+#include <QByteArray>
+
+// Uncompressed PCM samples read from a WAV file.
+struct Wav
+{
+    QAudioFormat format;
+    QByteArray pcm;
+
+    bool isNull() const { return pcm.isEmpty(); }
+};
+
+// Largest file the reader accepts: a tick is a fraction of a second.
+constexpr qint64 tailleWavMax = 4 * 1024 * 1024;
+
+// Parses a RIFF/WAVE file holding 8- or 16-bit integer PCM. Anything else,
+// and any file whose chunks claim more bytes than it holds, gives a null
+// Wav: a broken tick is silence, never a guess.
+Wav lireWav(const QByteArray &fichier);
+
+// Reads the file at `chemin`, refusing files over tailleWavMax unread.
+Wav chargerWav(const QString &chemin);
+
+#endif
