@@ -1,0 +1,23 @@
+#ifndef FICHIERICO_H
+#define FICHIERICO_H
+
+#include <QByteArray>
+#include <QImage>
+
+// Encodes one picture as a Windows icon file: a 32-bit BGRA bitmap with its
+// alpha, followed by the 1-bit mask that older readers use instead.
+class FichierIco
+{
+public:
+    explicit FichierIco(const QImage &image);
+
+    QByteArray octets() const;
+
+private:
+    QByteArray pixels() const;
+    QByteArray masque() const;
+
+    QImage image;
+};
+
+#endif

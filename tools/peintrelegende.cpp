@@ -1,0 +1,79 @@
+#include "peintrelegende.h"
+
+#include "cellule.h"
+#include "geometrieroue.h"
+#include "polices.h"
+#include "texteenarc.h"
+
+#include <QPainter>
+
+using namespace GeometrieRoue;
+
+namespace {
+
+constexpr int largeur = 443;
+// The wheel's radius rounded up: drawn at half the widget height the
+// legend then shares the wheel's scale.
+constexpr int rayon = 953;
+// Edges of the wedge, anticlockwise from the vertical through the apex;
+// the wider one makes the wedge exactly as wide as the canvas.
+constexpr qreal bordDroit = 1.8;
+constexpr qreal bordGauche = 27.7;
+constexpr qreal epaisseurArc = 3;
+constexpr qreal marge = 9;
+constexpr qreal tailleMax = 34;
+
+const QStringList noms[bandes] = {
+    { QStringLiteral("Famille") },
+    { QStringLiteral("Nom") },
+    { QStringLiteral("Caractéristiques") },
+    { QStringLiteral("Origine") },
+    { QStringLiteral("Force"), QStringLiteral("et corps") },
+    { QStringLiteral("Acidité") },
+    { QStringLiteral("Amertume") },
+    { QStringLiteral("Caféine") },
+};
+
+} // namespace
+
+PeintreLegende::PeintreLegende(const Polices &policesChargees)
+    : polices(policesChargees)
+{
+}
+
+QImage PeintreLegende::dessiner() const
+{
+    QImage image(largeur, rayon, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter peintre(&image);
+    peintre.setRenderHint(QPainter::Antialiasing);
+    peintre.translate(largeur, rayon);
+    const Cellule coin(0, rayon, bordDroit, bordGauche - bordDroit);
+    peintre.setPen(Qt::NoPen);
+    peintre.setBrush(Qt::black);
+    peintre.drawPath(coin.chemin());
+
+    // Arcs are clipped to the wedge so that their ends stay square with its edges.
+    peintre.setClipPath(coin.chemin());
+    peintre.setPen(QPen(Qt::white, epaisseurArc));
+    peintre.setBrush(Qt::NoBrush);
+    for (int k = unitesDisque; k < unites; ++k) {
+        const qreal r = rayon * k / qreal(unites);
+        peintre.drawEllipse(QPointF(), r, r);
+    }
+    peintre.setClipping(false);
+
+    // Each name as large as its band allows, up to a common size: the key is
+    // read at a third of its size, and a single size would be set by the
+    // narrowest band near the centre.
+    peintre.setPen(Qt::NoPen);
+    peintre.setBrush(Qt::white);
+    for (int bande = 0; bande < bandes; ++bande) {
+        const TexteEnArc texte(polices.sans(true), noms[bande], 0.9);
+        const Cellule cellule(rayonInterieur(rayon, bande), rayonExterieur(rayon, bande),
+                              bordDroit, bordGauche - bordDroit);
+        const qreal taille = TexteEnArc::taillePour({ texte }, { cellule }, tailleMax, marge);
+        peintre.drawPath(texte.trace(cellule, taille));
+    }
+    return image;
+}

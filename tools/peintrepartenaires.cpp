@@ -1,0 +1,73 @@
+#include "peintrepartenaires.h"
+
+#include "peintremarques.h"
+#include "polices.h"
+#include "texteenarc.h"
+
+#include <QPainter>
+#include <QtMath>
+
+namespace {
+
+const QColor prune(0x7A, 0x2E, 0x4F);
+const QColor brun(0x4A, 0x32, 0x1E);
+const QColor vert(0x2F, 0x5A, 0x3A);
+
+} // namespace
+
+PeintrePartenaires::PeintrePartenaires(const Polices &policesChargees)
+    : polices(policesChargees)
+{
+}
+
+QColor PeintrePartenaires::rose()
+{
+    return QColor(0xF8, 0xD3, 0xE3);
+}
+
+void PeintrePartenaires::peindre(QPainter &peintre, const Cellule &coin) const
+{
+    peintre.save();
+    peintre.setPen(Qt::NoPen);
+    peintre.setBrush(rose());
+    peintre.drawPath(coin.chemin());
+
+    QFont capitales = polices.sans(true);
+    capitales.setLetterSpacing(QFont::PercentageSpacing, 125);
+    marque(peintre, TexteEnArc(capitales, { QStringLiteral("PARTENAIRES") }),
+           tranche(coin, 872, 935, 14), 30, prune);
+
+    const Cellule plaque = tranche(coin, 755, 850, 16);
+    peintre.setBrush(PeintreMarques::rouge());
+    peintre.drawPath(plaque.chemin());
+    QFont titre = polices.serif(true);
+    titre.setLetterSpacing(QFont::PercentageSpacing, 112);
+    marque(peintre, TexteEnArc(titre, { QStringLiteral("VARNOZE") }), plaque, 48, Qt::white);
+
+    marque(peintre, TexteEnArc(polices.serif(true), { QStringLiteral("Brûlerie"), QStringLiteral("Orbelle") }),
+           tranche(coin, 640, 740, 10), 40, brun);
+    marque(peintre, TexteEnArc(capitales, { QStringLiteral("MOULINS"), QStringLiteral("FERRANDEL") }),
+           tranche(coin, 530, 625, 10), 34, vert);
+    marque(peintre, TexteEnArc(polices.serif(false), { QStringLiteral("Tasses"), QStringLiteral("Vérignac") }),
+           tranche(coin, 425, 515, 10), 36, prune);
+
+    const qreal rayon = coin.rayonInterieur() + 80;
+    PeintreMarques::peindreEmbleme(peintre, Cellule::point(rayon, coin.angleCentre()), 42);
+    peintre.restore();
+}
+
+Cellule PeintrePartenaires::tranche(const Cellule &coin, qreal interieur, qreal exterieur,
+                                    qreal retrait) const
+{
+    // Marks keep the same distance, in pixels, from both edges of the wedge.
+    const qreal angle = qRadiansToDegrees(retrait / interieur);
+    return Cellule(interieur, exterieur, coin.angleDebut() + angle, coin.ouverture() - 2 * angle);
+}
+
+void PeintrePartenaires::marque(QPainter &peintre, const TexteEnArc &texte, const Cellule &place,
+                                qreal tailleMax, const QColor &couleur) const
+{
+    const qreal taille = TexteEnArc::taillePour({ texte }, { place }, tailleMax, 6);
+    peintre.setBrush(couleur);
+    peintre.drawPath(texte.trace(place, taille));
+}

@@ -1,0 +1,269 @@
+#include "peintreroue.h"
+
+#include "geometrieroue.h"
+#include "grain.h"
+#include "peintrepartenaires.h"
+#include "polices.h"
+#include "tablecafes.h"
+
+#include <QPainter>
+#include <QtMath>
+
+using namespace GeometrieRoue;
+
+namespace {
+
+constexpr qreal unite = rayonRoue / unites;
+constexpr qreal epaisseurTrait = 3;
+// Clearance kept between a text and the lines around its cell.
+constexpr qreal marge = 10;
+// Families beyond these colours reuse them in turn.
+const QColor couleursFamilles[] = { QColor(0x35, 0x55, 0x7A), QColor(0x4A, 0x71, 0x33),
+                                    QColor(0xA6, 0x5E, 0x24) };
+// Rating cells take the colour of their score, 1 to 4.
+const QColor couleursNotes[] = { QColor(0xF8, 0xD3, 0xE3), QColor(0xFF, 0xDD, 0x74),
+                                 QColor(0xEA, 0xC7, 0xA4), QColor(0xB8, 0x91, 0x78) };
+const QColor encre(0x2B, 0x1E, 0x14);
+
+QColor melange(const QColor &a, const QColor &b, qreal part)
+{
+    return QColor::fromRgbF(a.redF() * part + b.redF() * (1 - part),
+                            a.greenF() * part + b.greenF() * (1 - part),
+                            a.blueF() * part + b.blueF() * (1 - part));
+}
+
+QRectF cercle(qreal rayon)
+{
+    return QRectF(-rayon, -rayon, 2 * rayon, 2 * rayon);
+}
+
+} // namespace
+
+PeintreRoue::PeintreRoue(const TableCafes &cafes, const Polices &policesChargees)
+    : table(cafes),
+      polices(policesChargees)
+{
+}
+
+QImage PeintreRoue::dessiner(QString *erreur) const
+{
+    QImage image(largeurRoue, hauteurRoue, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter peintre(&image);
+    peintre.setRenderHint(QPainter::Antialiasing);
+    peintre.translate(largeurRoue / 2.0, hauteurRoue / 2.0);
+    // The whole disc starts in the line colour, so that the hairline seams
+    // left by antialiasing between cells read as part of the lines.
+    peintre.setPen(Qt::NoPen);
+    peintre.setBrush(encre);
+    peintre.drawEllipse(cercle(rayonRoue));
+    peindreCellules(peintre);
+    peindreNotes(peintre);
+    PeintrePartenaires(polices).peindre(peintre, cellule(secteurPartenaires, 1, -1));
+    if (!peindreTextes(peintre, erreur))
+        return QImage();
+    peindreTraits(peintre);
+    peintre.setPen(Qt::NoPen);
+    peintre.setBrush(Qt::black);
+    peintre.drawEllipse(cercle(unitesDisque * unite));
+    return image;
+}
+
+int PeintreRoue::cafeDuSecteur(int secteur) const
+{
+    if (secteur == secteurPartenaires)
+        return -1;
+    return secteur < secteurPartenaires ? secteur : secteur - 1;
+}
+
+QString PeintreRoue::familleDuSecteur(int secteur) const
+{
+    const int cafe = cafeDuSecteur(secteur);
+    return cafe < 0 ? QString() : table.cafes().at(cafe).famille;
+}
+
+QVector<PeintreRoue::ArcFamille> PeintreRoue::arcsFamilles() const
+{
+    QVector<ArcFamille> arcs;
+    for (int secteur = 0; secteur < secteurs; ++secteur) {
+        const QString famille = familleDuSecteur(secteur);
+        if (famille.isEmpty())
+            continue;
+        if (!arcs.isEmpty() && arcs.last().famille == famille
+            && arcs.last().premier + arcs.last().nombre == secteur) {
+            ++arcs.last().nombre;
+        } else {
+            arcs.append({ famille, secteur, 1 });
+        }
+    }
+    return arcs;
+}
+
+QColor PeintreRoue::couleurFamille(const QString &famille) const
+{
+    const int rang = table.familles().indexOf(famille);
+    return couleursFamilles[rang % int(std::size(couleursFamilles))];
+}
+
+QColor PeintreRoue::couleurNom(int cafe) const
+{
+    // Each coffee gets its own tint, fanned out around its family's hue so
+    // that the name ring still shows the families at a glance.
+    const QString famille = table.cafes().at(cafe).famille;
+    int rang = 0;
+    int effectif = 0;
+    for (int i = 0; i < table.cafes().size(); ++i) {
+        if (table.cafes().at(i).famille != famille)
+            continue;
+        if (i < cafe)
+            ++rang;
+        ++effectif;
+    }
+    const QColor base = couleurFamille(famille).toHsl();
+    const qreal decalage = (rang - (effectif - 1) / 2.0) * 11;
+    return QColor::fromHslF(std::fmod(base.hslHueF() * 360 + decalage + 360, 360) / 360, 0.42, 0.74);
+}
+
+Cellule PeintreRoue::cellule(int premierSecteur, qreal nombre, int bande)
+{
+    // A band of -1 stands for the whole depth from the disc to the rim.
+    const qreal interieur = bande < 0 ? unitesDisque * unite : rayonInterieur(rayonRoue, bande);
+    const qreal exterieur = bande < 0 ? rayonRoue : rayonExterieur(rayonRoue, bande);
+    return Cellule(interieur, exterieur, premierSecteur * angleSecteur, nombre * angleSecteur);
+}
+
+void PeintreRoue::peindreCellules(QPainter &peintre) const
+{
+    for (const ArcFamille &arc : arcsFamilles()) {
+        peintre.setBrush(couleurFamille(arc.famille));
+        peintre.drawPath(cellule(arc.premier, arc.nombre, Famille).chemin());
+    }
+    for (int secteur = 0; secteur < secteurs; ++secteur) {
+        const int cafe = cafeDuSecteur(secteur);
+        if (cafe < 0)
+            continue;
+        const QColor famille = couleurFamille(table.cafes().at(cafe).famille);
+        const QColor fonds[] = { couleurNom(cafe), Qt::white, melange(famille, Qt::white, 0.22) };
+        for (int bande = Nom; bande <= Origine; ++bande) {
+            peintre.setBrush(fonds[bande - Nom]);
+            peintre.drawPath(cellule(secteur, 1, bande).chemin());
+        }
+        peintre.setBrush(Qt::white);
+        peintre.drawPath(cellule(secteur, 1, Cafeine).chemin());
+    }
+}
+
+void PeintreRoue::peindreNotes(QPainter &peintre) const
+{
+    // One size for every rating cell, set by four beans in the narrowest.
+    const qreal largeur = 34;
+    const qreal hauteur = largeur * 0.91;
+    const qreal ecart = 6;
+    for (int secteur = 0; secteur < secteurs; ++secteur) {
+        const int cafe = cafeDuSecteur(secteur);
+        if (cafe < 0)
+            continue;
+        const Cafe &c = table.cafes().at(cafe);
+        const int notes[] = { c.force, c.acidite, c.amertume };
+        for (int i = 0; i < 3; ++i) {
+            const Cellule case_ = cellule(secteur, 1, Force + i);
+            peintre.setBrush(couleursNotes[notes[i] - 1]);
+            peintre.drawPath(case_.chemin());
+            const qreal pas = qRadiansToDegrees((largeur + ecart) / case_.rayonMilieu());
+            peintre.setBrush(Grain::couleur());
+            for (int n = 0; n < notes[i]; ++n) {
+                const qreal angle = case_.angleCentre() + ((notes[i] - 1) / 2.0 - n) * pas;
+                peintre.save();
+                peintre.translate(Cellule::point(case_.rayonMilieu(), angle));
+                peintre.rotate(-angle);
+                peintre.drawPath(Grain(QRectF(-largeur / 2, -hauteur / 2, largeur, hauteur)).chemin());
+                peintre.restore();
+            }
+        }
+    }
+}
+
+bool PeintreRoue::peindreTextes(QPainter &peintre, QString *erreur) const
+{
+    QFont capitales = polices.sans(true);
+    capitales.setLetterSpacing(QFont::PercentageSpacing, 112);
+    QVector<TexteEnArc> familles;
+    QVector<Cellule> arcs;
+    for (const ArcFamille &arc : arcsFamilles()) {
+        // Every name shows at least twice, since the legend hides a sector
+        // wherever the wheel stops; long arcs repeat it every three sectors.
+        const int reprises = qMin(arc.nombre, qMax(2, (arc.nombre + 2) / 3));
+        const qreal part = qreal(arc.nombre) / reprises;
+        for (int r = 0; r < reprises; ++r) {
+            familles.append(TexteEnArc(capitales, { arc.famille.toUpper() }));
+            arcs.append(Cellule(cellule(arc.premier, 1, Famille).rayonInterieur(), rayonRoue,
+                                (arc.premier + r * part) * angleSecteur, part * angleSecteur));
+        }
+    }
+    if (!peindreBande(peintre, familles, arcs, 46, Qt::white, erreur))
+        return false;
+
+    QVector<TexteEnArc> noms, caracteres, origines, cafeines;
+    QVector<Cellule> casesNoms, casesCaracteres, casesOrigines, casesCafeines;
+    for (int secteur = 0; secteur < secteurs; ++secteur) {
+        const int cafe = cafeDuSecteur(secteur);
+        if (cafe < 0)
+            continue;
+        const Cafe &c = table.cafes().at(cafe);
+        noms.append(TexteEnArc(polices.sans(true), c.nom, 0.94));
+        casesNoms.append(cellule(secteur, 1, Nom));
+        caracteres.append(TexteEnArc(polices.sans(false), c.caracteristiques, 0.94));
+        casesCaracteres.append(cellule(secteur, 1, Caracteristiques));
+        origines.append(TexteEnArc(polices.serif(true), c.origine, 0.94));
+        casesOrigines.append(cellule(secteur, 1, Origine));
+        if (!c.cafeine.isEmpty()) {
+            cafeines.append(TexteEnArc(polices.sans(true), { c.cafeine }));
+            casesCafeines.append(cellule(secteur, 1, Cafeine));
+        }
+    }
+    return peindreBande(peintre, noms, casesNoms, 40, encre, erreur)
+        && peindreBande(peintre, caracteres, casesCaracteres, 32, encre, erreur)
+        && peindreBande(peintre, origines, casesOrigines, 32, encre, erreur)
+        && peindreBande(peintre, cafeines, casesCafeines, 36, encre, erreur);
+}
+
+bool PeintreRoue::peindreBande(QPainter &peintre, const QVector<TexteEnArc> &textes,
+                               const QVector<Cellule> &cellules, qreal tailleMax,
+                               const QColor &couleur, QString *erreur) const
+{
+    const qreal taille = TexteEnArc::taillePour(textes, cellules, tailleMax, marge);
+    if (taille <= 0) {
+        *erreur = QStringLiteral("a text between radii %1 and %2 does not fit its cell; "
+                                 "shorten it or split it with |")
+                      .arg(cellules.first().rayonInterieur()).arg(cellules.first().rayonExterieur());
+        return false;
+    }
+    peintre.setBrush(couleur);
+    for (int i = 0; i < textes.size(); ++i)
+        peintre.drawPath(textes[i].trace(cellules[i], taille));
+    return true;
+}
+
+void PeintreRoue::peindreTraits(QPainter &peintre) const
+{
+    // Flat caps: a square cap would poke out of the rim.
+    peintre.setPen(QPen(encre, epaisseurTrait, Qt::SolidLine, Qt::FlatCap));
+    peintre.setBrush(Qt::NoBrush);
+    // Band circles stop at the partners' wedge, which is one plain piece.
+    const qreal debut = 90 + (secteurPartenaires + 1) * angleSecteur;
+    for (int k = unitesDisque + 1; k < unites; ++k) {
+        QPainterPath arc;
+        arc.arcMoveTo(cercle(k * unite), debut);
+        arc.arcTo(cercle(k * unite), debut, 360 - angleSecteur);
+        peintre.drawPath(arc);
+    }
+    for (int limite = 0; limite < secteurs; ++limite) {
+        const qreal angle = limite * angleSecteur;
+        const bool entreFamilles = familleDuSecteur((limite + secteurs - 1) % secteurs)
+                                   != familleDuSecteur(limite);
+        const qreal exterieur = entreFamilles ? rayonRoue : (unites - 1) * unite;
+        peintre.drawLine(Cellule::point(unitesDisque * unite, angle), Cellule::point(exterieur, angle));
+    }
+    peintre.setPen(QPen(encre, 2 * epaisseurTrait));
+    peintre.drawEllipse(cercle(rayonRoue - epaisseurTrait));
+}

@@ -1,0 +1,78 @@
+#include "peintreson.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QRadialGradient>
+#include <QTransform>
+
+namespace {
+
+constexpr int cote = 128;
+const QPointF tetes[] = { QPointF(35, 101), QPointF(93, 89) };
+constexpr qreal demiLargeurTete = 17;
+constexpr qreal demiHauteurTete = 12.5;
+
+} // namespace
+
+PeintreSon::PeintreSon() = default;
+
+QImage PeintreSon::dessiner(bool barre) const
+{
+    QImage image(cote, cote, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter peintre(&image);
+    peintre.setRenderHint(QPainter::Antialiasing);
+
+    QLinearGradient degrade(QPointF(20, 10), QPointF(110, 120));
+    degrade.setColorAt(0, QColor(0xB8, 0xF0, 0x9C));
+    degrade.setColorAt(0.45, QColor(0x4C, 0xB8, 0x4A));
+    degrade.setColorAt(1, QColor(0x1B, 0x6B, 0x22));
+    peintre.setPen(QPen(QColor(0x0F, 0x4A, 0x17), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    peintre.setBrush(degrade);
+    peintre.drawPath(notes());
+
+    // A soft gloss on each note head gives the relief of an enamel badge.
+    peintre.setPen(Qt::NoPen);
+    for (const QPointF &tete : tetes) {
+        const QPointF reflet = tete + QPointF(-6, -5);
+        QRadialGradient brillance(reflet, 9);
+        brillance.setColorAt(0, QColor(255, 255, 255, 170));
+        brillance.setColorAt(1, QColor(255, 255, 255, 0));
+        peintre.setBrush(brillance);
+        peintre.drawEllipse(reflet, 9, 6);
+    }
+
+    if (barre) {
+        // A white edge keeps the bar readable where it crosses the dark notes.
+        const QLineF diagonale(8, 8, cote - 8, cote - 8);
+        peintre.setPen(QPen(Qt::white, 20, Qt::SolidLine, Qt::RoundCap));
+        peintre.drawLine(diagonale);
+        peintre.setPen(QPen(Qt::black, 14, Qt::SolidLine, Qt::RoundCap));
+        peintre.drawLine(diagonale);
+    }
+    return image;
+}
+
+QPainterPath PeintreSon::notes()
+{
+    QPainterPath formes;
+    formes.setFillRule(Qt::WindingFill);
+    for (const QPointF &tete : tetes) {
+        QPainterPath ovale;
+        ovale.addEllipse(QPointF(), demiLargeurTete, demiHauteurTete);
+        QTransform pose;
+        pose.translate(tete.x(), tete.y());
+        pose.rotate(-22);
+        formes.addPath(pose.map(ovale));
+        // Stems rise from the right side of the heads, as engraved music has them.
+        const qreal x = tete.x() + demiLargeurTete - 5;
+        formes.addRect(QRectF(x, tete.y() - 72, 6, 70));
+    }
+    const QPointF gauche(tetes[0].x() + demiLargeurTete - 5, tetes[0].y() - 76);
+    const QPointF droite(tetes[1].x() + demiLargeurTete + 1, tetes[1].y() - 76);
+    QPolygonF poutre;
+    poutre << gauche << droite << droite + QPointF(0, 17) << gauche + QPointF(0, 17);
+    formes.addPolygon(poutre);
+    formes.closeSubpath();
+    return formes.simplified();
+}

@@ -1,0 +1,133 @@
+#include "texteenarc.h"
+
+#include <QFontMetricsF>
+#include <QTransform>
+#include <QtMath>
+
+namespace {
+
+// Glyphs are drawn once at this pixel size and scaled: QFont only takes
+// whole pixel sizes, and scaled outlines keep the spacing exact.
+constexpr qreal tailleReference = 100;
+constexpr qreal tailleMinimale = 12;
+constexpr qreal pasTaille = 0.5;
+// Straight outline segments are cut this short before bending, so that
+// long strokes follow the circle instead of cutting across it.
+constexpr qreal segmentMaximal = 4;
+// Line pitch as a fraction of the size: tight, since cells are shallow.
+constexpr qreal interligneRelatif = 1.06;
+// Letters may come nearer the circles they run along than the radial
+// lines they run into.
+constexpr qreal margeRadialeRelative = 0.6;
+
+} // namespace
+
+TexteEnArc::TexteEnArc()
+    : lignes(),
+      hauteurCapitales(0),
+      interligne(0)
+{
+}
+
+TexteEnArc::TexteEnArc(const QFont &police, const QStringList &textes, qreal condensation)
+    : lignes(),
+      hauteurCapitales(0),
+      interligne(interligneRelatif)
+{
+    QFont reference(police);
+    reference.setPixelSize(int(tailleReference));
+    const QFontMetricsF mesures(reference);
+    hauteurCapitales = mesures.capHeight() / tailleReference;
+    for (const QString &texte : textes) {
+        QPainterPath ligne;
+        ligne.addText(0, 0, reference, texte);
+        const QRectF encre = ligne.boundingRect();
+        QTransform centrage;
+        centrage.scale(condensation / tailleReference, 1 / tailleReference);
+        centrage.translate(-encre.center().x(), 0);
+        lignes.append(centrage.map(ligne));
+    }
+}
+
+qreal TexteEnArc::ligneDeBase(const Cellule &cellule, qreal taille, int ligne) const
+{
+    // The block is centred on its cap height: accents and descenders may
+    // overhang, the way a typesetter centres a caption.
+    const qreal bloc = (lignes.size() - 1) * interligne + hauteurCapitales;
+    return cellule.rayonMilieu() + taille * (bloc / 2 - hauteurCapitales - ligne * interligne);
+}
+
+bool TexteEnArc::tientDans(const Cellule &cellule, qreal taille, qreal marge) const
+{
+    const qreal demiOuverture = qDegreesToRadians(cellule.ouverture() / 2)
+                                - marge / cellule.rayonInterieur();
+    for (int i = 0; i < lignes.size(); ++i) {
+        const QRectF encre(lignes[i].boundingRect().topLeft() * taille,
+                           lignes[i].boundingRect().bottomRight() * taille);
+        const qreal base = ligneDeBase(cellule, taille, i);
+        const qreal demiLargeur = qMax(-encre.left(), encre.right());
+        if (demiLargeur / base > demiOuverture)
+            return false;
+        const qreal margeRadiale = marge * margeRadialeRelative;
+        if (base - encre.top() > cellule.rayonExterieur() - margeRadiale)
+            return false;
+        if (base - encre.bottom() < cellule.rayonInterieur() + margeRadiale)
+            return false;
+    }
+    return true;
+}
+
+QPainterPath TexteEnArc::trace(const Cellule &cellule, qreal taille) const
+{
+    QPainterPath resultat;
+    for (int i = 0; i < lignes.size(); ++i) {
+        const QPainterPath plat = QTransform::fromScale(taille, taille).map(lignes[i]);
+        resultat.addPath(courber(plat, ligneDeBase(cellule, taille, i), cellule.angleCentre()));
+    }
+    return resultat;
+}
+
+qreal TexteEnArc::taillePour(const QVector<TexteEnArc> &textes, const QVector<Cellule> &cellules,
+                             qreal tailleMax, qreal marge)
+{
+    for (qreal taille = tailleMax; taille >= tailleMinimale; taille -= pasTaille) {
+        bool tous = true;
+        for (int i = 0; i < textes.size() && tous; ++i)
+            tous = textes[i].tientDans(cellules[i], taille, marge);
+        if (tous)
+            return taille;
+    }
+    return 0;
+}
+
+QPainterPath TexteEnArc::courber(const QPainterPath &plat, qreal rayonBase, qreal angleCentre)
+{
+    // Baseline distance becomes angle, height above the baseline becomes
+    // radius: the letters fan out slightly, as on a printed wheel.
+    const auto projeter = [rayonBase, angleCentre](const QPointF &p) {
+        return Cellule::point(rayonBase - p.y(), angleCentre - qRadiansToDegrees(p.x() / rayonBase));
+    };
+    QPainterPath resultat;
+    resultat.setFillRule(plat.fillRule());
+    QPointF courant;
+    for (int i = 0; i < plat.elementCount(); ++i) {
+        const QPainterPath::Element e = plat.elementAt(i);
+        const QPointF p(e.x, e.y);
+        if (e.isMoveTo()) {
+            resultat.moveTo(projeter(p));
+        } else if (e.isLineTo()) {
+            const int morceaux = qMax(1, qCeil(QLineF(courant, p).length() / segmentMaximal));
+            for (int k = 1; k <= morceaux; ++k)
+                resultat.lineTo(projeter(courant + (p - courant) * k / morceaux));
+        } else {
+            const QPainterPath::Element c2 = plat.elementAt(i + 1);
+            const QPainterPath::Element fin = plat.elementAt(i + 2);
+            resultat.cubicTo(projeter(p), projeter(QPointF(c2.x, c2.y)), projeter(QPointF(fin.x, fin.y)));
+            i += 2;
+            courant = QPointF(fin.x, fin.y);
+            continue;
+        }
+        courant = p;
+    }
+    return resultat;
+}
