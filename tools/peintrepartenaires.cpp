@@ -47,7 +47,7 @@ void PeintrePartenaires::peindre(QPainter &peintre, const Cellule &coin) const
     marque(peintre, TexteEnArc(polices.serif(true), { QStringLiteral("Brûlerie"), QStringLiteral("Orbelle") }),
            tranche(coin, 640, 740, 10), 40, brun);
     marque(peintre, TexteEnArc(capitales, { QStringLiteral("MOULINS"), QStringLiteral("FERRANDEL") }),
-           tranche(coin, 530, 625, 10), 34, vert);
+           tranche(coin, 530, 625, 10), 27, vert);
     marque(peintre, TexteEnArc(polices.serif(false), { QStringLiteral("Tasses"), QStringLiteral("Vérignac") }),
            tranche(coin, 425, 515, 10), 36, prune);
 

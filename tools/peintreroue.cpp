@@ -19,8 +19,9 @@ constexpr qreal epaisseurTrait = 3;
 constexpr qreal marge = 10;
 // Families beyond these colours reuse them in turn.
 const QColor couleursFamilles[] = { QColor(0x35, 0x55, 0x7A), QColor(0x4A, 0x71, 0x33),
-                                    QColor(0xA6, 0x5E, 0x24) };
-// Rating cells take the colour of their score, 1 to 4.
+                                    QColor(0xA8, 0x62, 0x1E) };
+// Rating cells take the colour of their score, 1 to 4; a score of 1 wears
+// the partners' pink.
 const QColor couleursNotes[] = { QColor(0xF8, 0xD3, 0xE3), QColor(0xFF, 0xDD, 0x74),
                                  QColor(0xEA, 0xC7, 0xA4), QColor(0xB8, 0x91, 0x78) };
 const QColor encre(0x2B, 0x1E, 0x14);
@@ -60,7 +61,7 @@ QImage PeintreRoue::dessiner(QString *erreur) const
     peindreCellules(peintre);
     peindreNotes(peintre);
     PeintrePartenaires(polices).peindre(peintre, cellule(secteurPartenaires, 1, -1));
-    if (!peindreTextes(peintre, erreur))
+    if (!peindreFamilles(peintre, erreur) || !peindreFiches(peintre, erreur))
         return QImage();
     peindreTraits(peintre);
     peintre.setPen(Qt::NoPen);
@@ -69,7 +70,7 @@ QImage PeintreRoue::dessiner(QString *erreur) const
     return image;
 }
 
-int PeintreRoue::cafeDuSecteur(int secteur) const
+int PeintreRoue::cafeDuSecteur(int secteur)
 {
     if (secteur == secteurPartenaires)
         return -1;
@@ -108,7 +109,8 @@ QColor PeintreRoue::couleurFamille(const QString &famille) const
 QColor PeintreRoue::couleurNom(int cafe) const
 {
     // Each coffee gets its own tint, fanned out around its family's hue so
-    // that the name ring still shows the families at a glance.
+    // that the name ring still shows the families at a glance; lightness
+    // alternates so that neighbours never look alike.
     const QString famille = table.cafes().at(cafe).famille;
     int rang = 0;
     int effectif = 0;
@@ -120,8 +122,8 @@ QColor PeintreRoue::couleurNom(int cafe) const
         ++effectif;
     }
     const QColor base = couleurFamille(famille).toHsl();
-    const qreal decalage = (rang - (effectif - 1) / 2.0) * 11;
-    return QColor::fromHslF(std::fmod(base.hslHueF() * 360 + decalage + 360, 360) / 360, 0.42, 0.74);
+    const qreal teinte = base.hslHueF() * 360 + (rang - (effectif - 1) / 2.0) * 8;
+    return QColor::fromHslF(std::fmod(teinte + 360, 360) / 360, 0.45, rang % 2 ? 0.7 : 0.78);
 }
 
 Cellule PeintreRoue::cellule(int premierSecteur, qreal nombre, int bande)
@@ -155,10 +157,13 @@ void PeintreRoue::peindreCellules(QPainter &peintre) const
 
 void PeintreRoue::peindreNotes(QPainter &peintre) const
 {
-    // One size for every rating cell, set by four beans in the narrowest.
-    const qreal largeur = 34;
-    const qreal hauteur = largeur * 0.91;
-    const qreal ecart = 6;
+    // One bean size for every rating cell, set by four beans in a row
+    // across the narrowest band, with a gap of a fifth of a bean.
+    const Cellule etroite = cellule(0, 1, Amertume);
+    const qreal place = qDegreesToRadians(etroite.ouverture()) * etroite.rayonMilieu() - 2 * marge;
+    const qreal largeur = place / (4 + 3 * 0.2);
+    const qreal hauteur = largeur * 91 / 100; // the hub bean's proportions
+    const qreal ecart = largeur * 0.2;
     for (int secteur = 0; secteur < secteurs; ++secteur) {
         const int cafe = cafeDuSecteur(secteur);
         if (cafe < 0)
@@ -183,26 +188,28 @@ void PeintreRoue::peindreNotes(QPainter &peintre) const
     }
 }
 
-bool PeintreRoue::peindreTextes(QPainter &peintre, QString *erreur) const
+bool PeintreRoue::peindreFamilles(QPainter &peintre, QString *erreur) const
 {
     QFont capitales = polices.sans(true);
     capitales.setLetterSpacing(QFont::PercentageSpacing, 112);
-    QVector<TexteEnArc> familles;
-    QVector<Cellule> arcs;
+    QVector<TexteEnArc> textes;
+    QVector<Cellule> cellules;
     for (const ArcFamille &arc : arcsFamilles()) {
         // Every name shows at least twice, since the legend hides a sector
         // wherever the wheel stops; long arcs repeat it every three sectors.
         const int reprises = qMin(arc.nombre, qMax(2, (arc.nombre + 2) / 3));
         const qreal part = qreal(arc.nombre) / reprises;
         for (int r = 0; r < reprises; ++r) {
-            familles.append(TexteEnArc(capitales, { arc.famille.toUpper() }));
-            arcs.append(Cellule(cellule(arc.premier, 1, Famille).rayonInterieur(), rayonRoue,
-                                (arc.premier + r * part) * angleSecteur, part * angleSecteur));
+            textes.append(TexteEnArc(capitales, { arc.famille.toUpper() }));
+            cellules.append(Cellule(rayonInterieur(rayonRoue, Famille), rayonRoue,
+                                    (arc.premier + r * part) * angleSecteur, part * angleSecteur));
         }
     }
-    if (!peindreBande(peintre, familles, arcs, 46, Qt::white, erreur))
-        return false;
+    return peindreBande(peintre, QStringLiteral("family"), textes, cellules, 46, Qt::white, erreur);
+}
 
+bool PeintreRoue::peindreFiches(QPainter &peintre, QString *erreur) const
+{
     QVector<TexteEnArc> noms, caracteres, origines, cafeines;
     QVector<Cellule> casesNoms, casesCaracteres, casesOrigines, casesCafeines;
     for (int secteur = 0; secteur < secteurs; ++secteur) {
@@ -221,21 +228,24 @@ bool PeintreRoue::peindreTextes(QPainter &peintre, QString *erreur) const
             casesCafeines.append(cellule(secteur, 1, Cafeine));
         }
     }
-    return peindreBande(peintre, noms, casesNoms, 40, encre, erreur)
-        && peindreBande(peintre, caracteres, casesCaracteres, 32, encre, erreur)
-        && peindreBande(peintre, origines, casesOrigines, 32, encre, erreur)
-        && peindreBande(peintre, cafeines, casesCafeines, 36, encre, erreur);
+    return peindreBande(peintre, QStringLiteral("name"), noms, casesNoms, 40, encre, erreur)
+        && peindreBande(peintre, QStringLiteral("characteristics"), caracteres, casesCaracteres, 32,
+                        encre, erreur)
+        && peindreBande(peintre, QStringLiteral("origin"), origines, casesOrigines, 32, encre, erreur)
+        && peindreBande(peintre, QStringLiteral("caffeine"), cafeines, casesCafeines, 36, encre, erreur);
 }
 
-bool PeintreRoue::peindreBande(QPainter &peintre, const QVector<TexteEnArc> &textes,
-                               const QVector<Cellule> &cellules, qreal tailleMax,
-                               const QColor &couleur, QString *erreur) const
+bool PeintreRoue::peindreBande(QPainter &peintre, const QString &bande,
+                               const QVector<TexteEnArc> &textes, const QVector<Cellule> &cellules,
+                               qreal tailleMax, const QColor &couleur, QString *erreur) const
 {
     const qreal taille = TexteEnArc::taillePour(textes, cellules, tailleMax, marge);
     if (taille <= 0) {
-        *erreur = QStringLiteral("a text between radii %1 and %2 does not fit its cell; "
-                                 "shorten it or split it with |")
-                      .arg(cellules.first().rayonInterieur()).arg(cellules.first().rayonExterieur());
+        int i = 0;
+        while (TexteEnArc::taillePour({ textes[i] }, { cellules[i] }, tailleMax, marge) > 0)
+            ++i;
+        *erreur = QStringLiteral("%1 band: \"%2\" does not fit its cell; shorten it or split it with |")
+                      .arg(bande, textes[i].texte());
         return false;
     }
     peintre.setBrush(couleur);

@@ -31,7 +31,7 @@ private:
         int nombre;
     };
 
-    int cafeDuSecteur(int secteur) const;
+    static int cafeDuSecteur(int secteur);
     QString familleDuSecteur(int secteur) const;
     QVector<ArcFamille> arcsFamilles() const;
     QColor couleurFamille(const QString &famille) const;
@@ -40,8 +40,9 @@ private:
 
     void peindreCellules(QPainter &peintre) const;
     void peindreNotes(QPainter &peintre) const;
-    bool peindreTextes(QPainter &peintre, QString *erreur) const;
-    bool peindreBande(QPainter &peintre, const QVector<TexteEnArc> &textes,
+    bool peindreFamilles(QPainter &peintre, QString *erreur) const;
+    bool peindreFiches(QPainter &peintre, QString *erreur) const;
+    bool peindreBande(QPainter &peintre, const QString &bande, const QVector<TexteEnArc> &textes,
                       const QVector<Cellule> &cellules, qreal tailleMax, const QColor &couleur,
                       QString *erreur) const;
     void peindreTraits(QPainter &peintre) const;

@@ -7,8 +7,9 @@
 
 namespace {
 
-// Modes of a small block of hard wood: frequency in Hz, decay time in
-// seconds and weight. Short decays keep it a knock rather than a tone.
+// Modes of a small block of hard wood struck by a pawl: frequency in Hz,
+// decay time in seconds and weight. Short decays keep it a knock rather
+// than a tone; the low mode gives the body of an old wooden wheel.
 struct Mode
 {
     double frequence;
@@ -17,15 +18,19 @@ struct Mode
 };
 
 const Mode modes[] = {
-    { 180, 0.0040, 0.55 },
-    { 960, 0.0090, 1.00 },
-    { 2130, 0.0060, 0.60 },
-    { 3470, 0.0035, 0.40 },
-    { 5200, 0.0020, 0.25 },
+    { 210, 0.0030, 0.30 },
+    { 940, 0.0085, 1.00 },
+    { 2150, 0.0055, 0.65 },
+    { 3480, 0.0032, 0.45 },
+    { 5300, 0.0018, 0.30 },
 };
 
 constexpr double duree = 0.032;
-constexpr double dureeImpact = 0.0015;
+// The impact itself: a burst of noise shorter than a millisecond.
+constexpr double dureeImpact = 0.0008;
+constexpr double poidsImpact = 0.5;
+// Rise time, so that the first sample does not jump from silence.
+constexpr double attaque = 0.0002;
 constexpr double crete = 0.7;
 
 } // namespace
@@ -38,9 +43,6 @@ SonTic::SonTic()
 
 QVector<qint16> SonTic::echantillons() const
 {
-    // Each mode is a two-pole resonator fed by the impact noise.
-    const double pas = 1.0 / frequence;
-    QVector<double> signal(nombre, 0.0);
     // A fixed xorshift generator, so that the file is the same on every run.
     quint32 etat = 0x5EED7AC;
     const auto bruit = [&etat] {
@@ -49,24 +51,16 @@ QVector<qint16> SonTic::echantillons() const
         etat ^= etat << 5;
         return etat / 2147483647.5 - 1;
     };
-    QVector<double> impact(nombre, 0.0);
-    for (int i = 0; i < nombre && i * pas < dureeImpact; ++i)
-        impact[i] = bruit() * (1 - i * pas / dureeImpact);
-    for (const Mode &mode : modes) {
-        const double r = std::exp(-pas / mode.amortissement);
-        const double c = 2 * r * std::cos(2 * M_PI * mode.frequence * pas);
-        double y1 = 0;
-        double y2 = 0;
-        for (int i = 0; i < nombre; ++i) {
-            const double y = impact[i] + c * y1 - r * r * y2;
-            signal[i] += mode.poids * y * (1 - r);
-            y2 = y1;
-            y1 = y;
-        }
-    }
+    QVector<double> signal(nombre, 0.0);
     double maximum = 0;
-    for (double v : signal)
-        maximum = qMax(maximum, std::abs(v));
+    for (int i = 0; i < nombre; ++i) {
+        const double t = double(i) / frequence;
+        double v = poidsImpact * bruit() * std::exp(-t / dureeImpact);
+        for (const Mode &mode : modes)
+            v += mode.poids * std::exp(-t / mode.amortissement) * std::sin(2 * M_PI * mode.frequence * t);
+        signal[i] = v * qMin(1.0, t / attaque);
+        maximum = qMax(maximum, std::abs(signal[i]));
+    }
     QVector<qint16> resultat(nombre);
     const int fondu = frequence / 200;
     for (int i = 0; i < nombre; ++i) {

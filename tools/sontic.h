@@ -4,8 +4,8 @@
 #include <QByteArray>
 #include <QVector>
 
-// The tick of the wheel: the click of a wooden pawl on a ratchet, made
-// from a burst of noise ringing through a few wooden resonances.
+// The tick of the wheel: the knock of a pawl on an old wooden ratchet,
+// made of a burst of noise and a few quickly damped modes of the wood.
 class SonTic
 {
 public:

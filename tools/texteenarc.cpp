@@ -9,7 +9,9 @@ namespace {
 // Glyphs are drawn once at this pixel size and scaled: QFont only takes
 // whole pixel sizes, and scaled outlines keep the spacing exact.
 constexpr qreal tailleReference = 100;
-constexpr qreal tailleMinimale = 12;
+// A band shrinks at most this far below its design size: further, one long
+// text would make the whole band illegible at the size the wheel is shown.
+constexpr qreal reductionMaximale = 0.7;
 constexpr qreal pasTaille = 0.5;
 // Straight outline segments are cut this short before bending, so that
 // long strokes follow the circle instead of cutting across it.
@@ -23,14 +25,16 @@ constexpr qreal margeRadialeRelative = 0.6;
 } // namespace
 
 TexteEnArc::TexteEnArc()
-    : lignes(),
+    : source(),
+      lignes(),
       hauteurCapitales(0),
       interligne(0)
 {
 }
 
 TexteEnArc::TexteEnArc(const QFont &police, const QStringList &textes, qreal condensation)
-    : lignes(),
+    : source(textes),
+      lignes(),
       hauteurCapitales(0),
       interligne(interligneRelatif)
 {
@@ -90,7 +94,7 @@ QPainterPath TexteEnArc::trace(const Cellule &cellule, qreal taille) const
 qreal TexteEnArc::taillePour(const QVector<TexteEnArc> &textes, const QVector<Cellule> &cellules,
                              qreal tailleMax, qreal marge)
 {
-    for (qreal taille = tailleMax; taille >= tailleMinimale; taille -= pasTaille) {
+    for (qreal taille = tailleMax; taille >= tailleMax * reductionMaximale; taille -= pasTaille) {
         bool tous = true;
         for (int i = 0; i < textes.size() && tous; ++i)
             tous = textes[i].tientDans(cellules[i], taille, marge);
