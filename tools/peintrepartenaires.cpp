@@ -9,6 +9,7 @@
 
 namespace {
 
+const QColor rose(0xF8, 0xD3, 0xE3);
 const QColor prune(0x7A, 0x2E, 0x4F);
 const QColor brun(0x4A, 0x32, 0x1E);
 const QColor vert(0x2F, 0x5A, 0x3A);
@@ -20,18 +21,14 @@ PeintrePartenaires::PeintrePartenaires(const Polices &policesChargees)
 {
 }
 
-QColor PeintrePartenaires::rose()
-{
-    return QColor(0xF8, 0xD3, 0xE3);
-}
-
 void PeintrePartenaires::peindre(QPainter &peintre, const Cellule &coin) const
 {
     peintre.save();
     peintre.setPen(Qt::NoPen);
-    peintre.setBrush(rose());
+    peintre.setBrush(rose);
     peintre.drawPath(coin.chemin());
 
+    // Marks are stacked from the rim inwards; radii are in pixels of the wheel.
     QFont capitales = polices.sans(true);
     capitales.setLetterSpacing(QFont::PercentageSpacing, 125);
     marque(peintre, TexteEnArc(capitales, { QStringLiteral("PARTENAIRES") }),

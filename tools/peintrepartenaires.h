@@ -4,7 +4,6 @@
 #include "cellule.h"
 
 #include <QColor>
-#include <QFont>
 
 class Polices;
 class QPainter;
@@ -17,8 +16,6 @@ public:
     explicit PeintrePartenaires(const Polices &polices);
 
     void peindre(QPainter &peintre, const Cellule &coin) const;
-
-    static QColor rose();
 
 private:
     Cellule tranche(const Cellule &coin, qreal interieur, qreal exterieur, qreal retrait) const;

@@ -66,8 +66,7 @@ bool TexteEnArc::tientDans(const Cellule &cellule, qreal taille, qreal marge) co
     const qreal demiOuverture = qDegreesToRadians(cellule.ouverture() / 2)
                                 - marge / cellule.rayonInterieur();
     for (int i = 0; i < lignes.size(); ++i) {
-        const QRectF encre(lignes[i].boundingRect().topLeft() * taille,
-                           lignes[i].boundingRect().bottomRight() * taille);
+        const QRectF encre = QTransform::fromScale(taille, taille).mapRect(lignes[i].boundingRect());
         const qreal base = ligneDeBase(cellule, taille, i);
         const qreal demiLargeur = qMax(-encre.left(), encre.right());
         if (demiLargeur / base > demiOuverture)
@@ -116,22 +115,22 @@ QPainterPath TexteEnArc::courber(const QPainterPath &plat, qreal rayonBase, qrea
     QPointF courant;
     for (int i = 0; i < plat.elementCount(); ++i) {
         const QPainterPath::Element e = plat.elementAt(i);
-        const QPointF p(e.x, e.y);
+        QPointF fin(e.x, e.y);
         if (e.isMoveTo()) {
-            resultat.moveTo(projeter(p));
+            resultat.moveTo(projeter(fin));
         } else if (e.isLineTo()) {
-            const int morceaux = qMax(1, qCeil(QLineF(courant, p).length() / segmentMaximal));
+            const int morceaux = qMax(1, qCeil(QLineF(courant, fin).length() / segmentMaximal));
             for (int k = 1; k <= morceaux; ++k)
-                resultat.lineTo(projeter(courant + (p - courant) * k / morceaux));
+                resultat.lineTo(projeter(courant + (fin - courant) * k / morceaux));
         } else {
-            const QPainterPath::Element c2 = plat.elementAt(i + 1);
-            const QPainterPath::Element fin = plat.elementAt(i + 2);
-            resultat.cubicTo(projeter(p), projeter(QPointF(c2.x, c2.y)), projeter(QPointF(fin.x, fin.y)));
+            // A curve element is followed by its second control point and its end.
+            const QPointF c1 = fin;
+            const QPointF c2(plat.elementAt(i + 1).x, plat.elementAt(i + 1).y);
+            fin = QPointF(plat.elementAt(i + 2).x, plat.elementAt(i + 2).y);
+            resultat.cubicTo(projeter(c1), projeter(c2), projeter(fin));
             i += 2;
-            courant = QPointF(fin.x, fin.y);
-            continue;
         }
-        courant = p;
+        courant = fin;
     }
     return resultat;
 }
