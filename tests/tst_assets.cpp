@@ -53,20 +53,24 @@ int luminance(const QImage &img, const QPoint &p)
     return qGray(img.pixel(p));
 }
 
-// Radius, within ± window of an expected one, of the darkest (or lightest)
-// pixel along a ray.
+// Radius, within 4 pixels of an expected one, of the darkest (or lightest)
+// pixels along a ray: the middle of their run, since a line is several
+// pixels wide.
 qreal extremum(const QImage &img, qreal cx, qreal cy, qreal angle, qreal attendu, bool sombre)
 {
-    qreal meilleur = attendu;
+    qreal premier = attendu;
+    qreal dernier = attendu;
     int valeur = sombre ? 256 : -1;
     for (qreal r = attendu - 4; r <= attendu + 4; r += 0.25) {
         const int l = luminance(img, pixel(cx, cy, r, angle));
         if (sombre ? l < valeur : l > valeur) {
             valeur = l;
-            meilleur = r;
+            premier = r;
         }
+        if (l == valeur)
+            dernier = r;
     }
-    return meilleur;
+    return (premier + dernier) / 2;
 }
 
 quint16 mot(const QByteArray &octets, int position)
@@ -80,7 +84,7 @@ quint32 long32(const QByteArray &octets, int position)
 }
 
 // Angles, anticlockwise from up, through the coffee sectors away from their edges.
-QVector<qreal> raysInCoffeeSectors()
+QVector<qreal> anglesDansLesCafes()
 {
     QVector<qreal> angles;
     for (int s = 0; s < 14; ++s) {
@@ -198,7 +202,7 @@ void TstAssets::wheelCentreDiscIsBlack()
             QVERIFY(luminance(roue, pixel(centreRoueX, centreRoueY, r, angle)) < 8);
     }
     // The innermost band starts right at the disc's edge.
-    for (qreal angle : raysInCoffeeSectors())
+    for (qreal angle : anglesDansLesCafes())
         QVERIFY(luminance(roue, pixel(centreRoueX, centreRoueY, 3 * unite + 4, angle)) > 128);
 }
 
@@ -215,7 +219,7 @@ void TstAssets::wheelBandCircles()
     // sector, with lighter cells on both sides.
     QFETCH(int, k);
     const QImage roue = image(QStringLiteral("dravoune.png"));
-    for (qreal angle : raysInCoffeeSectors()) {
+    for (qreal angle : anglesDansLesCafes()) {
         const int trait = luminance(roue, pixel(centreRoueX, centreRoueY, k * unite, angle));
         const int dedans = luminance(roue, pixel(centreRoueX, centreRoueY, k * unite - 5, angle));
         const int dehors = luminance(roue, pixel(centreRoueX, centreRoueY, k * unite + 5, angle));
