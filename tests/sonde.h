@@ -27,6 +27,7 @@ public:
 
     void setVitesse(float v) { w.vitesse = v; }
     void setAngleDepuisTic(float a) { w.angleDepuisTic = a; }
+    void setAngleRoue(float a) { w.angleRoue = a; }
     void programmerTic() { w.programmerTic(); }
     void calculerCentre() { w.calculerCentre(); }
     bool estDansZone(int x, int y) { return w.estDansZone(x, y); }

@@ -31,9 +31,15 @@ int periodeTic(float vitesse)
     return n < 150.0 ? 150 : int(std::min(n, double(INT_MAX)));
 }
 
+float avancerAngle(float angle, double pas)
+{
+    const double somme = double(angle) + pas;
+    return float(std::fabs(somme) < tourMax ? somme : std::fmod(somme, 360.0));
+}
+
 bool avancerImage(float &angle, float &vitesse)
 {
-    angle = float(double(angle) + double(vitesse));
+    angle = avancerAngle(angle, vitesse);
     vitesse = float(double(vitesse) * double(frottement));
     if (std::fabs(vitesse) <= vitesseArret) {
         vitesse = 0.0f;

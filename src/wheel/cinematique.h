@@ -23,6 +23,14 @@ float angleBalaye(int xc, int yc, int x1, int y1, int x2, int y2);
 // degrees of turn, but never more than one per 150 ms.
 int periodeTic(float vitesse);
 
+// Turns the wheel angle by a step. The angle accumulates turn after turn,
+// but past tourMax degrees whole turns are taken off: a float that large
+// can no longer hold the slow steps at the end of a coast, and the wheel
+// would stall or stutter on screen. The reduction is exact, so the picture
+// does not move.
+constexpr float tourMax = 32768.0f;
+float avancerAngle(float angle, double pas);
+
 // One coast frame: turns the angle by the speed and applies friction.
 // Returns false, with the speed set to 0, once the wheel has stopped.
 bool avancerImage(float &angle, float &vitesse);

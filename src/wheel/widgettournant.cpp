@@ -147,7 +147,7 @@ void WidgetTournant::tourner(int x, int y)
     const float pas = float(s1 * s2) * angleBalaye(xCentre, yCentre, xPrec, yPrec, xCour, yCour);
 
     dernierPas = pas;
-    angleRoue = float(double(angleRoue) + pas);
+    angleRoue = avancerAngle(angleRoue, pas);
     angleDepuisTic = float(double(angleDepuisTic) + pas);
     if (std::fabs(angleDepuisTic) > seuilTic) {
         jouerTic();
