@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 BUILD=${BUILD:-build}
 PACKAGES="cmake g++ make pkg-config qtbase5-dev libqt5opengl5-dev qtmultimedia5-dev
   libqt5multimedia5-plugins libgl-dev libgl1-mesa-dri fonts-dejavu-core
-  xvfb xauth imagemagick"
+  xvfb xauth imagemagick xdotool openbox x11-utils pulseaudio pulseaudio-utils"
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
