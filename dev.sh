@@ -8,7 +8,8 @@ cd "$(dirname "$0")"
 BUILD=${BUILD:-build}
 PACKAGES="cmake g++ make pkg-config qtbase5-dev libqt5opengl5-dev qtmultimedia5-dev
   libqt5multimedia5-plugins libgl-dev libgl1-mesa-dri fonts-dejavu-core
-  xvfb xauth imagemagick xdotool openbox x11-utils pulseaudio pulseaudio-utils"
+  xvfb xauth imagemagick xdotool openbox x11-utils pulseaudio pulseaudio-utils
+  clang libclang-rt-14-dev clang-tidy cppcheck"
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -21,8 +22,17 @@ install_packages() {
 }
 
 build() {
-    cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
     cmake --build "$BUILD" -j"$(nproc)"
+}
+
+# The unit tests again under AddressSanitizer and UBSan, and the fuzz target,
+# which needs clang.
+build_checked() {
+    cmake -S . -B "$BUILD-asan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRAVOUNE_SANITIZE=ON
+    cmake --build "$BUILD-asan" -j"$(nproc)"
+    CC=clang CXX=clang++ cmake -S . -B "$BUILD-fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRAVOUNE_FUZZ=ON
+    cmake --build "$BUILD-fuzz" -j"$(nproc)"
 }
 
 run() {
@@ -41,12 +51,17 @@ run() {
 }
 
 run_tests() {
+    BUILD="$BUILD" tools/lint.sh
+    # The end-to-end tests start their own display and audio server.
     xvfb-run -a -s "-screen 0 1280x1024x24 +extension GLX" \
         ctest --test-dir "$BUILD" --output-on-failure
+    xvfb-run -a -s "-screen 0 1280x1024x24 +extension GLX" \
+        ctest --test-dir "$BUILD-asan" --output-on-failure -L unit
+    ctest --test-dir "$BUILD-fuzz" --output-on-failure
 }
 
 case "${1:-}" in
     run) install_packages; build; run ;;
-    test) install_packages; build; run_tests ;;
+    test) install_packages; build; build_checked; run_tests ;;
     *) echo "usage: $0 run|test" >&2; exit 2 ;;
 esac

@@ -9,7 +9,7 @@
 class FichierIco
 {
 public:
-    explicit FichierIco(const QImage &image);
+    explicit FichierIco(const QImage &source);
 
     QByteArray octets() const;
 

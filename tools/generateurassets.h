@@ -12,7 +12,7 @@ class QImage;
 class GenerateurAssets
 {
 public:
-    GenerateurAssets(const QString &table, const QString &dossierPolices);
+    GenerateurAssets(const QString &cheminDeLaTable, const QString &policesDejaVu);
 
     bool generer(const QString &dossier, QString *erreur);
 

@@ -10,7 +10,7 @@
 class Grain
 {
 public:
-    explicit Grain(const QRectF &cadre);
+    explicit Grain(const QRectF &rectangle);
 
     // Bean outline with the groove as a hole, stretched to touch all four
     // sides of the frame.

@@ -16,7 +16,7 @@ class TableCafes;
 class PeintreRoue
 {
 public:
-    PeintreRoue(const TableCafes &table, const Polices &polices);
+    PeintreRoue(const TableCafes &cafes, const Polices &policesChargees);
 
     // Returns a null image and says which band overflowed when a text
     // cannot be set at a legible size.
@@ -36,7 +36,7 @@ private:
     QVector<ArcFamille> arcsFamilles() const;
     QColor couleurFamille(const QString &famille) const;
     QColor couleurNom(int cafe) const;
-    static Cellule cellule(int premierSecteur, qreal secteurs, int bande);
+    static Cellule cellule(int premierSecteur, qreal nombre, int bande);
 
     void peindreCellules(QPainter &peintre) const;
     void peindreNotes(QPainter &peintre) const;

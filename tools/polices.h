@@ -11,7 +11,7 @@ class Polices
 public:
     Polices();
 
-    bool charger(const QString &dossier, QString *erreur);
+    bool charger(const QString &repertoire, QString *erreur);
 
     QFont sans(bool gras) const;
     QFont serif(bool gras) const;

@@ -42,9 +42,9 @@ TexteEnArc::TexteEnArc(const QFont &police, const QStringList &textes, qreal con
     reference.setPixelSize(int(tailleReference));
     const QFontMetricsF mesures(reference);
     hauteurCapitales = mesures.capHeight() / tailleReference;
-    for (const QString &texte : textes) {
+    for (const QString &mot : textes) {
         QPainterPath ligne;
-        ligne.addText(0, 0, reference, texte);
+        ligne.addText(0, 0, reference, mot);
         const QRectF encre = ligne.boundingRect();
         QTransform centrage;
         centrage.scale(condensation / tailleReference, 1 / tailleReference);

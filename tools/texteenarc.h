@@ -14,7 +14,7 @@ class TexteEnArc
 {
 public:
     TexteEnArc();
-    TexteEnArc(const QFont &police, const QStringList &lignes, qreal condensation = 1.0);
+    TexteEnArc(const QFont &police, const QStringList &textes, qreal condensation = 1.0);
 
     // The lines as written in the table, for messages.
     QString texte() const { return source.join(QStringLiteral(" | ")); }

@@ -7,5 +7,5 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     MainWindow fenetre;
     fenetre.show();
-    return application.exec();
+    return QApplication::exec();
 }

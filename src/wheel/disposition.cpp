@@ -18,6 +18,12 @@ int largeurPour(int hauteur, const QSize &image)
 
 } // namespace
 
+float rayonRoue(const QSize &widget)
+{
+    const int demiCote = std::min(widget.width(), widget.height()) / 2;
+    return float(demiCote);
+}
+
 Disposition disposer(const QSize &widget, const QSize &grain,
                      const QSize &legende, const QSize &logo)
 {
@@ -31,7 +37,7 @@ Disposition disposer(const QSize &widget, const QSize &grain,
 
     Disposition d;
     d.centre = QPoint(w / 2, h / 2);
-    d.rayon = float(s / 2);
+    d.rayon = rayonRoue(widget);
     d.roue = QRect(-(h / 2), -(h / 2), h, h);
     d.legende = QRect(w / 2 - largeurLegende, 0, largeurLegende, legende.isEmpty() ? 0 : h / 2);
     d.grain = QRect(-(largeurGrain / 2), -(hauteurGrain / 2), largeurGrain, hauteurGrain);

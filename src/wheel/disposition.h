@@ -24,4 +24,7 @@ struct Disposition
 Disposition disposer(const QSize &widget, const QSize &grain,
                      const QSize &legende, const QSize &logo);
 
+// Radius of the grabbable disc: half the smaller side, in whole pixels.
+float rayonRoue(const QSize &widget);
+
 #endif

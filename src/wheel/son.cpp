@@ -26,10 +26,10 @@ Son::Son(const QString &chemin)
     const QAudioDeviceInfo peripherique = QAudioDeviceInfo::defaultOutputDevice();
     if (peripherique.isNull() || !peripherique.isFormatSupported(wav.format))
         return;
-    sortie.reset(new QAudioOutput(peripherique, wav.format));
+    sortie = std::make_unique<QAudioOutput>(peripherique, wav.format);
     // The low-latency category feeds the stream every 10 ms instead of 20.
     sortie->setCategory(QStringLiteral("game"));
-    sortie->setBufferSize(wav.format.bytesForDuration(latenceMs * 1000));
+    sortie->setBufferSize(wav.format.bytesForDuration(qint64(latenceMs) * 1000));
     sortie->start(this);
 }
 

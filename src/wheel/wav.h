@@ -14,7 +14,7 @@ struct Wav
 };
 
 // Largest file the reader accepts: a tick is a fraction of a second.
-constexpr qint64 tailleWavMax = 4 * 1024 * 1024;
+constexpr qint64 tailleWavMax = qint64(4) * 1024 * 1024;
 
 // Parses a RIFF/WAVE file holding 8- or 16-bit integer PCM. Anything else,
 // and any file whose chunks claim more bytes than it holds, gives a null

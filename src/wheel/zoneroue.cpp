@@ -5,8 +5,6 @@
 
 #include <QPainter>
 
-#include <algorithm>
-
 ZoneRoue::ZoneRoue(const QString &cheminSon, QWidget *parent)
     : WidgetTournant(cheminSon, parent),
       imageRoue(":assets/dravoune.png"),
@@ -19,7 +17,7 @@ ZoneRoue::ZoneRoue(const QString &cheminSon, QWidget *parent)
 
 float ZoneRoue::rayon() const
 {
-    return float(std::min(width(), height()) / 2);
+    return rayonRoue(size());
 }
 
 void ZoneRoue::calculerCentre()
