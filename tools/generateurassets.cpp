@@ -26,6 +26,17 @@ QImage grain(int largeur, int hauteur)
     return image;
 }
 
+// The bean centred on a square canvas, for the desktop's icon theme.
+QImage grainCarre(int cote)
+{
+    QImage image(cote, cote, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    const int hauteur = cote * 91 / 100;
+    QPainter peintre(&image);
+    peintre.drawImage(0, (cote - hauteur) / 2, grain(cote, hauteur));
+    return image;
+}
+
 } // namespace
 
 GenerateurAssets::GenerateurAssets(const QString &cheminDeLaTable, const QString &policesDejaVu)
@@ -61,7 +72,21 @@ bool GenerateurAssets::generer(const QString &dossier, QString *erreur)
         // The window icon is the hub bean at 45 %, drawn at that size
         // rather than shrunk, so that its edge stays crisp.
         && ecrire(FichierIco(grain(45, 41)).octets(), QStringLiteral("grain.ico"), erreur)
-        && ecrire(SonTic().wav(), QStringLiteral("tic-ancien1.wav"), erreur);
+        && ecrire(SonTic().wav(), QStringLiteral("tic-ancien1.wav"), erreur)
+        && ecrireIcones(erreur);
+}
+
+bool GenerateurAssets::ecrireIcones(QString *erreur) const
+{
+    if (!sortie.mkpath(QStringLiteral("icones"))) {
+        *erreur = QStringLiteral("cannot create %1").arg(sortie.filePath(QStringLiteral("icones")));
+        return false;
+    }
+    for (int cote : {16, 24, 32, 48, 64, 128, 256, 512}) {
+        if (!ecrirePng(grainCarre(cote), QStringLiteral("icones/dravoune-%1.png").arg(cote), erreur))
+            return false;
+    }
+    return true;
 }
 
 bool GenerateurAssets::ecrirePng(const QImage &image, const QString &nom, QString *erreur) const

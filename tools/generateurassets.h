@@ -19,6 +19,7 @@ public:
 private:
     bool ecrirePng(const QImage &image, const QString &nom, QString *erreur) const;
     bool ecrire(const QByteArray &octets, const QString &nom, QString *erreur) const;
+    bool ecrireIcones(QString *erreur) const;
 
     QString cheminTable;
     QString dossierPolices;

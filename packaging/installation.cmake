@@ -1,0 +1,45 @@
+# Installation as a desktop program, and the Debian package built from it:
+#   cmake --install build --prefix /usr/local
+#   (cd build && cpack -G DEB)
+include(GNUInstallDirs)
+
+set(DRAVOUNE_ID org.example.Dravoune)
+
+install(TARGETS dravoune RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES assets/tic-ancien1.wav DESTINATION ${CMAKE_INSTALL_DATADIR}/dravoune/assets)
+
+# The program reads its tick from assets/ under the working directory; the
+# desktop entry starts it in the directory that holds them. The entry is
+# written at install time, when the prefix is known (cpack installs into
+# its own).
+install(CODE "
+  set(DRAVOUNE_DATADIR \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/dravoune\")
+  configure_file(${PROJECT_SOURCE_DIR}/packaging/${DRAVOUNE_ID}.desktop.in
+                 ${CMAKE_CURRENT_BINARY_DIR}/${DRAVOUNE_ID}.desktop @ONLY)")
+configure_file(packaging/${DRAVOUNE_ID}.metainfo.xml.in ${DRAVOUNE_ID}.metainfo.xml @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${DRAVOUNE_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${DRAVOUNE_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+foreach(cote 16 24 32 48 64 128 256 512)
+  install(FILES assets/icones/dravoune-${cote}.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${cote}x${cote}/apps
+          RENAME ${DRAVOUNE_ID}.png)
+endforeach()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME dravoune)
+set(CPACK_PACKAGE_VENDOR "Éditions Tesk")
+set(CPACK_PACKAGE_CONTACT "Éditions Tesk <dravoune@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Coffee chart wheel to spin with the mouse")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+# Libraries the program links come from dpkg-shlibdeps (libqt5gui5 among
+# them, which also holds the X11 platform and its GLX integration); what Qt
+# loads at run time besides is named here: the PulseAudio and ALSA audio
+# back-ends, and a GL driver.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt5multimedia5-plugins, libgl1-mesa-dri")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
+include(CPack)
