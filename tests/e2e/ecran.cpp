@@ -19,6 +19,10 @@ constexpr int pasRayon = 30;
 // Degrees kept clear on either side of the legend wedge.
 constexpr double margeLegende = 3.0;
 constexpr QRgb fond = qRgb(0xf0, 0xf0, 0xf0);
+// Largest mean difference per channel for a picture shown as itself: the
+// screen's scaling differs from ours by a few levels at most, while
+// anything else drawn there differs by tens.
+constexpr double ressemblance = 12;
 
 QString chemin(const QString &image)
 {
@@ -106,6 +110,23 @@ double Ecran::partFond() const
     return double(n) / a.size();
 }
 
+bool Ecran::montre(const QString &image, const QRect &place, int marge) const
+{
+    return ecart(image, place, marge) < ressemblance;
+}
+
+bool Ecran::fixesEnPlace() const
+{
+    return montre(QStringLiteral("legende_roue.png"), legende())
+        && montre(QStringLiteral("grain.png"), grain())
+        && montre(QStringLiteral("logo_tesk.png"), logo());
+}
+
+bool Ecran::montreIcone(const QString &image) const
+{
+    return montre(image, iconeSon(), 8);
+}
+
 double Ecran::ecart(const QString &nom, const QRect &place, int marge) const
 {
     const QImage source = QImage(chemin(nom)).convertToFormat(QImage::Format_ARGB32)
@@ -164,7 +185,8 @@ QRect Ecran::logo() const
 
 QRect Ecran::iconeSon() const
 {
-    // The button sits at (20, 20); its frame adds a few pixels around the icon.
+    // The button sits at (20, 20); its frame adds a few pixels around the
+    // 80 x 80 icon.
     return QRect(24, 24, 80, 80);
 }
 

@@ -25,17 +25,24 @@ public:
     // Share of the wheel's samples that show the plain background.
     double partFond() const;
 
-    // Mean difference per channel, 0 to 255, between the screen and one of
-    // the program's pictures drawn into the given place, over the picture's
-    // opaque pixels, at the best offset within marge pixels.
-    double ecart(const QString &image, const QRect &place, int marge = 1) const;
-
-    QRect legende() const;
-    QRect grain() const;
-    QRect logo() const;
+    // Whether the legend, the hub and the logo show at their places.
+    bool fixesEnPlace() const;
+    // Whether the sound button shows the given one of the program's pictures.
+    bool montreIcone(const QString &image) const;
+    // Where the sound button's icon shows, within a few pixels.
     QRect iconeSon() const;
 
 private:
+    // Whether the place shows one of the program's pictures, give or take
+    // marge pixels.
+    bool montre(const QString &image, const QRect &place, int marge = 1) const;
+    // Mean difference per channel, 0 to 255, between the screen and the
+    // picture drawn into the place, over the picture's opaque pixels, at
+    // the best offset within marge pixels.
+    double ecart(const QString &image, const QRect &place, int marge) const;
+    QRect legende() const;
+    QRect grain() const;
+    QRect logo() const;
     QVector<QRgb> anneaux() const;
     QRgb echantillon(double x, double y) const;
 

@@ -27,6 +27,15 @@ Resume resumer(QVector<double> ecarts)
     return {ecarts[ecarts.size() / 2], ecarts.last()};
 }
 
+// Times in ms from the first one.
+QString depuisPremier(const QVector<double> &temps)
+{
+    QStringList texte;
+    for (double t : temps)
+        texte << QString::number(qRound(t - temps.first()));
+    return texte.join(' ');
+}
+
 } // namespace
 
 // The wheel's own sound path, timed against its spin model: the wheel runs
@@ -70,7 +79,9 @@ private slots:
         enregistrement.arreter();
 
         QCOMPARE(sonde.ticsJoues(), joues.size());
-        QCOMPARE(entendus.size(), joues.size());
+        // A tick cut by a stream run dry, and resumed later, is heard twice.
+        QVERIFY2(entendus.size() == joues.size(), qPrintable(QString("played at %1\nheard at %2")
+                 .arg(depuisPremier(joues), depuisPremier(entendus))));
         QVector<double> retards, sorties, ecarts;
         for (int i = 0; i < joues.size(); ++i) {
             retards << joues[i] - dus[i];

@@ -6,8 +6,6 @@
 
 namespace {
 
-// Largest mean difference per channel for a picture shown as itself.
-constexpr double ressemblance = 12;
 // A tick broken by a stall of the program, whose stream then runs dry,
 // resumes later; this is how far apart, in s, its parts are taken as one.
 constexpr double memeTic = 0.1;
@@ -16,14 +14,6 @@ constexpr int delaiEcoute = 500;
 // How much shorter than an earlier one a coast tick's gap may seem, in ms:
 // twice the lateness of a tick under load.
 constexpr double jeu = 80;
-
-QString enTexte(const QVector<double> &valeurs)
-{
-    QStringList texte;
-    for (double v : valeurs)
-        texte << QString::number(qRound(v));
-    return texte.join(' ');
-}
 
 } // namespace
 
@@ -88,13 +78,14 @@ private slots:
         for (int i = 1; i < attaques.size(); ++i)
             if (attaques[i - 1] > lacher - 100)
                 ecarts << attaques[i] - attaques[i - 1];
-        QVERIFY2(ecarts.size() >= 10, qPrintable("gaps " + enTexte(ecarts)));
+        qInfo() << "gaps between coast ticks, in ms:" << ecarts;
+        QVERIFY(ecarts.size() >= 10);
         double plusLong = 0;
         for (double ecart : ecarts) {
-            QVERIFY2(ecart > plusLong - jeu, qPrintable("gaps " + enTexte(ecarts)));
+            QVERIFY(ecart > plusLong - jeu);
             plusLong = std::max(plusLong, ecart);
         }
-        QVERIFY2(ecarts.last() > 3 * ecarts.first(), qPrintable("gaps " + enTexte(ecarts)));
+        QVERIFY(ecarts.last() > 3 * ecarts.first());
     }
 
     // One click on the button mutes the next coast; a second brings the
@@ -105,7 +96,7 @@ private slots:
         for (const bool actif : {false, true}) {
             QVERIFY(appli.cliquer(repos.iconeSon().center()));
             const QString icone = actif ? "sound.png" : "soundoff.png";
-            QVERIFY(Bureau::attendre([&] { return appli.ecran().ecart(icone, repos.iconeSon(), 8) < ressemblance; }, 5000));
+            QVERIFY(Bureau::attendre([&] { return appli.ecran().montreIcone(icone); }, 5000));
 
             Enregistrement enregistrement(bureau);
             QVERIFY(enregistrement.demarrer());
