@@ -34,8 +34,10 @@ bool Enregistrement::demarrer()
     enregistreur.start("parecord", {"--device=nul.monitor", "--file-format=wav", "--format=s16le",
                                     "--channels=1", QString("--rate=%1").arg(frequence),
                                     "--latency-msec=20", fichier});
+    // The server may hand over its first samples in a burst: wait until the
+    // recording runs steadily.
     return enregistreur.waitForStarted(10000)
-        && Bureau::attendre([this] { return echantillons().size() > frequence / 100; }, 10000);
+        && Bureau::attendre([this] { return echantillons().size() > frequence / 2; }, 10000);
 }
 
 void Enregistrement::arreter()
