@@ -11,8 +11,9 @@
 
 // A private desktop for one test process: a virtual X display with a window
 // manager, and an audio server whose only output is a null sink ("nul"),
-// kept busy by a silent stream so that recordings of its monitor start at
-// once. Everything lives in a temporary directory and ends with the object.
+// kept busy by a silent stream so that a recording of its monitor times the
+// program and not the sink waking up. Everything lives in a temporary
+// directory and ends with the object.
 class Bureau
 {
 public:
@@ -43,7 +44,7 @@ private:
                 const QString &programme, const QStringList &arguments);
     bool demarrerAffichage();
     bool demarrerAudio();
-    bool echouer(const QString &message);
+    bool echouer(const QString &texte);
 
     QTemporaryDir temporaire;
     QProcessEnvironment env;

@@ -110,9 +110,9 @@ double Ecran::partFond() const
     return double(n) / a.size();
 }
 
-bool Ecran::montre(const QString &image, const QRect &place, int marge) const
+bool Ecran::montre(const QString &nom, const QRect &place, int marge) const
 {
-    return ecart(image, place, marge) < ressemblance;
+    return ecart(nom, place, marge) < ressemblance;
 }
 
 bool Ecran::fixesEnPlace() const
@@ -122,9 +122,9 @@ bool Ecran::fixesEnPlace() const
         && montre(QStringLiteral("logo_tesk.png"), logo());
 }
 
-bool Ecran::montreIcone(const QString &image) const
+bool Ecran::montreIcone(const QString &nom) const
 {
-    return montre(image, iconeSon(), 8);
+    return montre(nom, iconeSon(), 8);
 }
 
 double Ecran::ecart(const QString &nom, const QRect &place, int marge) const

@@ -28,18 +28,18 @@ public:
     // Whether the legend, the hub and the logo show at their places.
     bool fixesEnPlace() const;
     // Whether the sound button shows the given one of the program's pictures.
-    bool montreIcone(const QString &image) const;
+    bool montreIcone(const QString &nom) const;
     // Where the sound button's icon shows, within a few pixels.
     QRect iconeSon() const;
 
 private:
     // Whether the place shows one of the program's pictures, give or take
     // marge pixels.
-    bool montre(const QString &image, const QRect &place, int marge = 1) const;
+    bool montre(const QString &nom, const QRect &place, int marge = 1) const;
     // Mean difference per channel, 0 to 255, between the screen and the
     // picture drawn into the place, over the picture's opaque pixels, at
     // the best offset within marge pixels.
-    double ecart(const QString &image, const QRect &place, int marge) const;
+    double ecart(const QString &nom, const QRect &place, int marge) const;
     QRect legende() const;
     QRect grain() const;
     QRect logo() const;
