@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QTimer>
 
+#include <cmath>
+
 // Reads and drives the private state of a rotating widget for the tests.
 class Sonde
 {
@@ -24,6 +26,13 @@ public:
     const QTimer &topTimer() const { return *w.topTimer; }
     const QTimer &ticTimer() const { return *w.ticTimer; }
     QPoint centre() const { return QPoint(w.xCentre, w.yCentre); }
+
+    // Every number of the spin state is finite and the last step a real angle.
+    bool etatSain() const
+    {
+        return std::isfinite(w.angleRoue) && std::isfinite(w.dernierPas) && std::isfinite(w.angleDepuisTic)
+            && std::isfinite(w.vitesse) && std::fabs(w.dernierPas) <= 180.0f;
+    }
 
     void setVitesse(float v) { w.vitesse = v; }
     void setAngleDepuisTic(float a) { w.angleDepuisTic = a; }

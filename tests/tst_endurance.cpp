@@ -60,7 +60,7 @@ private slots:
                 if (images == 1000)
                     referenceKo = residentKo();
             }
-            QVERIFY(std::isfinite(s.angleRoue()) && std::isfinite(s.dernierPas()));
+            QVERIFY(s.etatSain());
         }
         const long finKo = residentKo();
         // Whole turns are taken off the angle as it grows; compare modulo 360.
