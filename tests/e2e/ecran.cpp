@@ -194,8 +194,9 @@ QVector<QRgb> Ecran::anneaux() const
 {
     QVector<QRgb> a;
     a.reserve(((rayonMax - rayonMin) / pasRayon + 1) * nAngles);
-    const double cx = image.width() / 2;
-    const double cy = image.height() / 2;
+    // The wheel turns about the pixel corner at the halved size.
+    const int cx = image.width() / 2;
+    const int cy = image.height() / 2;
     for (int r = rayonMin; r <= rayonMax; r += pasRayon)
         for (int i = 0; i < nAngles; ++i) {
             const double t = qDegreesToRadians(i * pasAngle);

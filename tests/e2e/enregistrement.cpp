@@ -108,7 +108,7 @@ QVector<qint16> Enregistrement::echantillons()
     position += 8;
     QVector<qint16> resultat(int(octets.size() - position) / 2);
     for (int i = 0; i < resultat.size(); ++i)
-        resultat[i] = qFromLittleEndian<qint16>(octets.constData() + position + 2 * i);
+        resultat[i] = qFromLittleEndian<qint16>(octets.constData() + position + 2 * qint64(i));
     // Once the recording runs, the file grows in small steady chunks, so its
     // latest length dates its samples best.
     origineMs = lecture - 1000.0 * resultat.size() / frequence;
