@@ -1,3 +1,4 @@
+#include "fluxson.h"
 #include "son.h"
 #include "wav.h"
 
@@ -98,44 +99,54 @@ private slots:
         QVERIFY(chargerWav(gros.fileName()).isNull());
     }
 
+    // The stream plays the sound from its start at each restart, then
+    // silence; a stop silences it at once.
     void echantillons()
     {
-        QTemporaryDir dossier;
-        QFile f(dossier.path() + "/tic.wav");
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(riff(fmt(1, 1, 44100, 16) + data(pcm, 8)));
-        f.close();
-
-        Son son(f.fileName());
-        QCOMPARE(son.read(6), QByteArray(6, 0));
-        son.play();
-        QCOMPARE(son.read(6), pcm.left(6));
-        son.play();
-        QCOMPARE(son.read(12), pcm + QByteArray(4, 0));
-        son.play();
-        son.read(2);
-        son.stop();
-        QCOMPARE(son.read(4), QByteArray(4, 0));
+        FluxSon flux(lireWav(riff(fmt(1, 1, 44100, 16) + data(pcm, 8))));
+        QCOMPARE(flux.read(6), QByteArray(6, 0));
+        flux.rejouer();
+        QCOMPARE(flux.read(6), pcm.left(6));
+        flux.rejouer();
+        QCOMPARE(flux.read(12), pcm + QByteArray(4, 0));
+        flux.rejouer();
+        flux.read(2);
+        flux.arreter();
+        QCOMPARE(flux.read(4), QByteArray(4, 0));
     }
 
     void silenceEnHuitBits()
     {
-        QTemporaryDir dossier;
-        QFile f(dossier.path() + "/tic.wav");
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(riff(fmt(1, 1, 8000, 8) + data("\x10\x20", 2)));
-        f.close();
-        Son son(f.fileName());
-        son.play();
-        QCOMPARE(son.read(4), QByteArray("\x10\x20\x80\x80"));
+        FluxSon flux(lireWav(riff(fmt(1, 1, 8000, 8) + data("\x10\x20", 2))));
+        flux.rejouer();
+        QCOMPARE(flux.read(4), QByteArray("\x10\x20\x80\x80"));
     }
 
-    void sansFichier()
+    // With a sound or without, with an audio server or without, the sound
+    // plays, stops and goes away without blocking.
+    void cycleDeVie_data()
     {
-        Son son(QStringLiteral("/nonexistent/tic.wav"));
-        son.play();
-        son.stop();
-        QVERIFY(!son.isOpen());
+        QTest::addColumn<QByteArray>("fichier");
+        QTest::newRow("sans fichier") << QByteArray();
+        QTest::newRow("avec un tic") << riff(fmt(1, 1, 44100, 16) + data(pcm, 8));
+    }
+
+    void cycleDeVie()
+    {
+        QFETCH(QByteArray, fichier);
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath(QStringLiteral("tic.wav"));
+        if (!fichier.isEmpty()) {
+            QFile f(chemin);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(fichier);
+        }
+        for (int i = 0; i < 3; ++i) {
+            Son son(chemin);
+            son.play();
+            son.stop();
+            son.play();
+        }
     }
 };
 

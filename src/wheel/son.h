@@ -1,40 +1,32 @@
 #ifndef SON_H
 #define SON_H
 
-#include "wav.h"
+#include <QString>
+#include <QThread>
 
-#include <QIODevice>
-
-#include <memory>
-
-class QAudioOutput;
+class FluxSon;
 
 // A short sound that can be restarted at any moment and is never lost.
 // The file is read once; its samples are then fed, followed by silence, to
-// an audio stream kept open for the object's whole life, so a play() is
+// an audio stream kept open for the object's whole life, from a thread of
+// its own, so that a busy GUI thread cannot starve the stream. A play() is
 // heard as soon as the stream's small buffer has played out, however long
 // the pause before it. A missing or broken file gives silence.
-class Son : public QIODevice
+class Son
 {
-    Q_OBJECT
-
 public:
     explicit Son(const QString &chemin);
-    ~Son() override;
+    ~Son();
+
+    Son(const Son &) = delete;
+    Son &operator=(const Son &) = delete;
 
     void play();
     void stop();
 
-    bool isSequential() const override;
-
-protected:
-    qint64 readData(char *data, qint64 maxlen) override;
-    qint64 writeData(const char *data, qint64 len) override;
-
 private:
-    Wav wav;
-    int position;   // next byte of wav.pcm to play; its size when silent
-    std::unique_ptr<QAudioOutput> sortie;
+    FluxSon *flux;   // lives in fil, deleted there when it finishes
+    QThread fil;
 };
 
 #endif
