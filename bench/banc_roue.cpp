@@ -1,0 +1,57 @@
+#include "fenetrenue.h"
+#include "mesureglissade.h"
+#include "mesureimages.h"
+#include "mesuresaisie.h"
+#include "zoneroue.h"
+
+#include <QApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+// The renderer and its version, for the machine line of the results.
+void decrireRendu(ZoneRoue &roue)
+{
+    roue.makeCurrent();
+    QTextStream(stderr) << "gl: " << reinterpret_cast<const char *>(glGetString(GL_RENDERER))
+                        << ", OpenGL " << reinterpret_cast<const char *>(glGetString(GL_VERSION))
+                        << "\n";
+}
+
+} // namespace
+
+// In one process, the wheel against the floor window: frame cost, a real
+// coast, and the drag. Prints rows of the results table.
+//   banc-roue <tick file>
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    const QString tic = application.arguments().value(1);
+
+    ZoneRoue roue(tic, nullptr);
+    FenetreNue nue;
+
+    MesureImages images(roue, nue);
+    decrireRendu(roue);
+    const std::pair<QSize, double> tailles[] = {
+        {QSize(800, 600), 5.0}, {QSize(1280, 960), 0.0}, {QSize(1920, 1080), 10.0}};
+    for (const auto &[taille, cible] : tailles) {
+        images.mesurer(taille);
+        images.imprimer(cible);
+    }
+
+    MesureGlissade glissade(roue, nue);
+    const std::pair<QSize, double> glissades[] = {
+        {QSize(800, 600), 0.6}, {QSize(1920, 1080), 1.0}};
+    for (const auto &[taille, cible] : glissades) {
+        glissade.mesurer(taille, 10);
+        glissade.imprimer(cible);
+    }
+
+    MesureSaisie saisie(roue, nue);
+    saisie.mesurer(QSize(800, 600));
+    saisie.imprimer();
+    return 0;
+}

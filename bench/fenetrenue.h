@@ -1,0 +1,19 @@
+#ifndef FENETRENUE_H
+#define FENETRENUE_H
+
+#include <QGLWidget>
+
+// The floor of every measurement: an OpenGL window that clears to the
+// wheel's grey and swaps, the least any frame of the wheel can cost.
+class FenetreNue : public QGLWidget
+{
+    Q_OBJECT
+
+public:
+    explicit FenetreNue(QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+};
+
+#endif
