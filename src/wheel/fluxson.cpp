@@ -10,12 +10,17 @@ namespace {
 
 // Audio queued ahead of the sound card: bounds how late a tick may start.
 constexpr int latenceMs = 30;
+// Silence streamed after the sound before the output is paused: well past
+// the queued audio, so that the end of the sound is never held back.
+constexpr int silenceAvantVeilleMs = 200;
 
 } // namespace
 
 FluxSon::FluxSon(const Wav &wav)
     : wav(wav),
       position(wav.pcm.size()),
+      silence(0),
+      silenceAvantVeille(wav.format.bytesForDuration(qint64(silenceAvantVeilleMs) * 1000)),
       sortie()
 {
     // Unbuffered: QIODevice would otherwise read 16 kB ahead, which delays
@@ -27,16 +32,6 @@ FluxSon::~FluxSon()
 {
     if (sortie)
         sortie->stop();
-}
-
-void FluxSon::rejouer()
-{
-    position = 0;
-}
-
-void FluxSon::arreter()
-{
-    position = wav.pcm.size();
 }
 
 bool FluxSon::isSequential() const
@@ -56,17 +51,40 @@ void FluxSon::ouvrirSortie()
     sortie->start(this);
 }
 
+void FluxSon::rejouer()
+{
+    position = 0;
+    silence = 0;
+    if (sortie && sortie->state() == QAudio::SuspendedState)
+        sortie->resume();
+}
+
+void FluxSon::arreter()
+{
+    position = wav.pcm.size();
+}
+
+void FluxSon::mettreEnVeille()
+{
+    // A restart may have come in since the pause was asked for.
+    if (sortie && position == wav.pcm.size())
+        sortie->suspend();
+}
+
 qint64 FluxSon::readData(char *data, qint64 maxlen)
 {
-    // A restart that lands during this read wins: the position is only
-    // advanced if it is still the one read here.
-    int debut = position.load();
-    const qint64 restant = std::min<qint64>(wav.pcm.size() - debut, maxlen);
-    std::memcpy(data, wav.pcm.constData() + debut, size_t(restant));
-    position.compare_exchange_strong(debut, debut + int(restant));
+    const qint64 restant = std::min<qint64>(wav.pcm.size() - position, maxlen);
+    std::memcpy(data, wav.pcm.constData() + position, size_t(restant));
+    position += int(restant);
     // Unsigned 8-bit samples are silent at mid-scale.
-    const char silence = wav.format.sampleType() == QAudioFormat::UnSignedInt ? char(0x80) : 0;
-    std::memset(data + restant, silence, size_t(maxlen - restant));
+    const char zero = wav.format.sampleType() == QAudioFormat::UnSignedInt ? char(0x80) : 0;
+    std::memset(data + restant, zero, size_t(maxlen - restant));
+
+    const qint64 avant = silence;
+    silence += maxlen - restant;
+    // Not from inside the output's own read: paused once the call returns.
+    if (avant < silenceAvantVeille && silence >= silenceAvantVeille)
+        QMetaObject::invokeMethod(this, "mettreEnVeille", Qt::QueuedConnection);
     return maxlen;
 }
 

@@ -5,14 +5,14 @@
 
 #include <QIODevice>
 
-#include <atomic>
 #include <memory>
 
 class QAudioOutput;
 
-// The samples of a short sound followed by endless silence, pulled by an
-// audio output. It lives in the audio thread; rejouer() and arreter() may
-// be called from any thread.
+// The samples of a short sound followed by silence, pulled by an audio
+// output that it opens and owns. Once the sound has played out and some
+// silence after it, the output is paused, so that an idle wheel costs no
+// CPU; a restart resumes it.
 class FluxSon : public QIODevice
 {
     Q_OBJECT
@@ -21,15 +21,17 @@ public:
     explicit FluxSon(const Wav &wav);
     ~FluxSon() override;
 
-    void rejouer();
-    void arreter();
-
     bool isSequential() const override;
 
 public slots:
     // Opens the default audio output on this stream, if there is one that
     // can play the sound's format.
     void ouvrirSortie();
+    void rejouer();
+    void arreter();
+
+private slots:
+    void mettreEnVeille();
 
 protected:
     qint64 readData(char *data, qint64 maxlen) override;
@@ -37,7 +39,9 @@ protected:
 
 private:
     const Wav wav;
-    std::atomic<int> position;   // next byte to play; the sound's size when silent
+    int position;         // next byte to play; the sound's size when silent
+    qint64 silence;       // bytes of silence pulled since the sound ended
+    const qint64 silenceAvantVeille;
     std::unique_ptr<QAudioOutput> sortie;
 };
 

@@ -24,14 +24,15 @@ Son::~Son()
     fil.wait();
 }
 
+// The stream is only touched in its own thread.
 void Son::play()
 {
     if (flux)
-        flux->rejouer();
+        QMetaObject::invokeMethod(flux, "rejouer", Qt::QueuedConnection);
 }
 
 void Son::stop()
 {
     if (flux)
-        flux->arreter();
+        QMetaObject::invokeMethod(flux, "arreter", Qt::QueuedConnection);
 }
