@@ -2,6 +2,7 @@
 #include "mesureglissade.h"
 #include "mesureimages.h"
 #include "mesuresaisie.h"
+#include "roueseule.h"
 #include "zoneroue.h"
 
 #include <QApplication>
@@ -28,12 +29,13 @@ void decrireRendu(ZoneRoue &roue)
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    const QString tic = application.arguments().value(1);
+    const QString tic = QCoreApplication::arguments().value(1);
 
     ZoneRoue roue(tic, nullptr);
     FenetreNue nue;
+    RoueSeule seule;
 
-    MesureImages images(roue, nue);
+    MesureImages images(roue, nue, seule);
     decrireRendu(roue);
     const std::pair<QSize, double> tailles[] = {
         {QSize(800, 600), 5.0}, {QSize(1280, 960), 0.0}, {QSize(1920, 1080), 10.0}};
@@ -42,7 +44,7 @@ int main(int argc, char *argv[])
         images.imprimer(cible);
     }
 
-    MesureGlissade glissade(roue, nue);
+    MesureGlissade glissade(roue, nue, seule);
     const std::pair<QSize, double> glissades[] = {
         {QSize(800, 600), 0.6}, {QSize(1920, 1080), 1.0}};
     for (const auto &[taille, cible] : glissades) {
@@ -50,6 +52,7 @@ int main(int argc, char *argv[])
         glissade.imprimer(cible);
     }
 
+    seule.hide();
     MesureSaisie saisie(roue, nue);
     saisie.mesurer(QSize(800, 600));
     saisie.imprimer();

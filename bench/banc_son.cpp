@@ -55,7 +55,7 @@ Repos mesurerRepos(pid_t serveur)
 int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
-    const QStringList arguments = application.arguments();
+    const QStringList arguments = QCoreApplication::arguments();
     const QString tic = arguments.value(1);
     const QString etiquette = arguments.value(2);
     const pid_t serveur = pid_t(arguments.value(3).toInt());

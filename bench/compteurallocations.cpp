@@ -4,12 +4,16 @@
 #include <cerrno>
 #include <cstddef>
 
+// The C library's own allocator, under the names it exports for programs
+// that replace malloc.
+// NOLINTBEGIN(bugprone-reserved-identifier)
 extern "C" {
 void *__libc_malloc(size_t taille);
 void *__libc_calloc(size_t n, size_t taille);
 void *__libc_realloc(void *p, size_t taille);
 void *__libc_memalign(size_t alignement, size_t taille);
 }
+// NOLINTEND(bugprone-reserved-identifier)
 
 namespace {
 

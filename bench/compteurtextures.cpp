@@ -67,10 +67,10 @@ extern "C" __GLXextFuncPtr glXGetProcAddressARB(const GLubyte *nom)
     return resoudre(suivant, nom);
 }
 
-extern "C" __GLXextFuncPtr glXGetProcAddress(const GLubyte *nom)
+extern "C" __GLXextFuncPtr glXGetProcAddress(const GLubyte *procname)
 {
     static const ProcGlx suivant = reel("glXGetProcAddress");
-    return resoudre(suivant, nom);
+    return resoudre(suivant, procname);
 }
 
 int CompteurTextures::envois()

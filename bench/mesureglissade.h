@@ -5,17 +5,21 @@
 
 #include <QSize>
 
+#include <functional>
+
 class FenetreNue;
 class QWidget;
+class RoueSeule;
 class ZoneRoue;
 
 // A real coast of the wheel, driven by its own frame timer, against the
-// floor window repainted by a timer of the same period for as many frames:
-// the intervals between paints and the CPU of the whole process.
+// floor window and the wheel picture alone, each repainted by a timer of
+// the same period for as many frames: the intervals between paints and the
+// CPU of the whole process.
 class MesureGlissade
 {
 public:
-    MesureGlissade(ZoneRoue &roue, FenetreNue &nue);
+    MesureGlissade(ZoneRoue &roue, FenetreNue &nue, RoueSeule &seule);
 
     void mesurer(const QSize &taille, int vitesse);
     void imprimer(double cibleCpu) const;
@@ -30,13 +34,16 @@ private:
     };
 
     Course glisser(int vitesse);
-    Course animer(int images);
+    // Calls image every frame period, for as many frames.
+    static Course animer(QWidget &w, int images, const std::function<void()> &image);
 
     ZoneRoue &roue;
     FenetreNue &nue;
+    RoueSeule &seule;
     QSize taille;
     Course courseRoue;
     Course courseNue;
+    Course courseSeule;
 };
 
 #endif

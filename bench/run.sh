@@ -9,7 +9,7 @@ set -eu
 [ $# -eq 1 ] || { echo "usage: $0 <build dir>" >&2; exit 2; }
 bench=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "$1" && pwd)
-cmake --build "$build" -j"$(nproc)" --target dravoune banc-roue banc-son banc-demarrage fenetre-nue >/dev/null
+cmake --build "$build" -j"$(nproc)" --target dravoune banc-roue banc-son banc-demarrage fenetre-nue roue-seule >/dev/null
 
 tmp=$(mktemp -d)
 xvfb=
@@ -26,7 +26,8 @@ trap finir EXIT INT TERM
 Xvfb -displayfd 3 -screen 0 3840x2160x24 +extension GLX -nolisten tcp 3>"$tmp/display" 2>/dev/null &
 xvfb=$!
 while [ ! -s "$tmp/display" ]; do sleep 0.1; done
-export DISPLAY=":$(cat "$tmp/display")"
+DISPLAY=":$(cat "$tmp/display")"
+export DISPLAY
 
 mkdir -m 700 "$tmp/run"
 XDG_RUNTIME_DIR="$tmp/run" pulseaudio -n --daemonize=no --exit-idle-time=-1 \
@@ -39,10 +40,13 @@ export XDG_RUNTIME_DIR="$tmp/run"
 tic="$build/src/app/assets/tic-ancien1.wav"
 lignes="$tmp/lignes"
 charge_avant=$(cut -d' ' -f1-3 /proc/loadavg)
-"$build/bench/banc-roue" "$tic" >"$lignes" 2>"$tmp/roue.err"
-"$build/bench/banc-demarrage" "$build/src/app/dravoune" "$build/bench/fenetre-nue" >>"$lignes" 2>/dev/null
-"$build/bench/banc-son" "$tic" "PulseAudio running" "$pulse" >>"$lignes" 2>/dev/null
-PULSE_SERVER="unix:$tmp/aucun" "$build/bench/banc-son" "$tic" "no audio server" >>"$lignes" 2>/dev/null
+{
+    "$build/bench/banc-roue" "$tic" 2>"$tmp/roue.err"
+    "$build/bench/banc-demarrage" "$build/src/app/dravoune" "$build/bench/fenetre-nue" \
+        "$build/bench/roue-seule" 2>/dev/null
+    "$build/bench/banc-son" "$tic" "PulseAudio running" "$pulse" 2>/dev/null
+    PULSE_SERVER="unix:$tmp/aucun" "$build/bench/banc-son" "$tic" "no audio server" 2>/dev/null
+} >"$lignes"
 charge_apres=$(cut -d' ' -f1-3 /proc/loadavg)
 
 rendu=$(sed -n 's/^gl: //p' "$tmp/roue.err")
@@ -52,8 +56,8 @@ cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
     echo "on $(nproc) cores ($cpu), $rendu."
     echo "Load average before and after the run: $charge_avant; $charge_apres."
     echo
-    echo "| Measure | Size | Dravoune | Floor | Ratio | Target | Met |"
-    echo "| --- | --- | --- | --- | --- | --- | --- |"
+    echo "| Measure | Size | Dravoune | Bare window | Ratio | Wheel alone | Target | Met |"
+    echo "| --- | --- | --- | --- | --- | --- | --- | --- |"
     cat "$lignes"
 } >"$tmp/table"
 cat "$tmp/table"

@@ -10,7 +10,7 @@ void Tableau::imprimer(const Ligne &l)
     QTextStream sortie(stdout);
     sortie << "| " << l.mesure << " | " << cellule(l.taille) << " | " << cellule(l.valeur)
            << " | " << cellule(l.plancher) << " | " << cellule(l.rapport)
-           << " | " << cellule(l.cible) << " | " << cellule(l.atteinte) << " |\n";
+           << " | " << cellule(l.seule) << " | " << cellule(l.cible) << " | " << cellule(l.atteinte) << " |\n";
     sortie.flush();
 }
 
@@ -22,6 +22,12 @@ QString Tableau::nombre(double valeur, int decimales)
 QString Tableau::rapport(double a, double b)
 {
     return b > 0.0 ? QString::number(a / b, 'f', 2) + QStringLiteral("×") : QString();
+}
+
+QString Tableau::reference(double reference, double valeur, int decimales)
+{
+    return nombre(reference, decimales) + QStringLiteral(" (") + rapport(valeur, reference)
+        + QStringLiteral(")");
 }
 
 QString Tableau::ecart(double a, double b, int decimales, const QString &unite)

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QList>
 
+#include <algorithm>
+
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -36,9 +38,7 @@ long memoireCreteKo(pid_t pid)
         return -1;
     // Files under /proc tell no size: read them whole, never to atEnd().
     const QList<QByteArray> lignes = status.readAll().split('\n');
-    for (const QByteArray &ligne : lignes) {
-        if (ligne.startsWith("VmHWM:"))
-            return ligne.mid(6).trimmed().split(' ').first().toLong();
-    }
-    return -1;
+    const auto crete = std::find_if(lignes.begin(), lignes.end(),
+                                    [](const QByteArray &l) { return l.startsWith("VmHWM:"); });
+    return crete == lignes.end() ? -1 : crete->mid(6).trimmed().split(' ').first().toLong();
 }

@@ -1,0 +1,28 @@
+#ifndef ROUESEULE_H
+#define ROUESEULE_H
+
+#include <QGLWidget>
+#include <QPixmap>
+
+// The wheel picture alone, drawn as the design of the program fixes it:
+// the surface cleared, the full-size picture turned and smoothly scaled
+// into a square as high as the widget through the widget's painter, then
+// the swap. The cost of the design itself, before any code of ours.
+class RoueSeule : public QGLWidget
+{
+    Q_OBJECT
+
+public:
+    explicit RoueSeule(QWidget *parent = nullptr);
+
+    void tourner(float pas);
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+
+private:
+    QPixmap image;
+    float angle = 0.0f;
+};
+
+#endif
