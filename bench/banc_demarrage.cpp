@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QThread>
 
 #include <memory>
 #include <vector>
@@ -64,8 +65,9 @@ int main(int argc, char *argv[])
     roue.arreter();
     double autres[2];
     for (int p = 1; p < 3; ++p) {
+        // The floors never rest: they turn for as long as the coast took.
         programmes[size_t(p)]->lancer();
-        programmes[size_t(p)]->attendreLeRepos(int(glissade));
+        QThread::msleep(static_cast<unsigned long>(glissade));
         autres[p - 1] = double(programmes[size_t(p)]->memoireCreteKo()) / 1024.0;
         programmes[size_t(p)]->arreter();
     }

@@ -13,7 +13,6 @@
 namespace {
 
 constexpr QRgb grisEfface = 0xfff0f0f0;
-constexpr int limiteDemarrageMs = 20000;
 
 QRgb lirePixel(const QPoint &p)
 {
@@ -29,7 +28,7 @@ void xdotool(const QStringList &arguments)
 } // namespace
 
 Demarrage::Demarrage(const QString &programme, const QString &dossier, const QPoint &pixel)
-    : programme(programme), dossier(dossier), pixel(pixel)
+    : programme(programme), dossier(dossier), pixel(pixel), limiteMs(20000)
 {
     processus.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     processus.setStandardOutputFile(QProcess::nullDevice());
@@ -48,12 +47,17 @@ double Demarrage::lancer()
     QElapsedTimer horloge;
     horloge.start();
     processus.start(programme, QStringList());
-    while (horloge.elapsed() < limiteDemarrageMs) {
+    while (horloge.elapsed() < limiteMs) {
         if (lirePixel(pixel) == grisEfface)
             return double(horloge.nsecsElapsed()) / 1e6;
         QThread::usleep(500);
     }
     return -1.0;
+}
+
+void Demarrage::limiter(int ms)
+{
+    limiteMs = ms;
 }
 
 void Demarrage::lancerLaRoue()

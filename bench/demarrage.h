@@ -14,8 +14,10 @@ public:
     Demarrage(const QString &programme, const QString &dossier, const QPoint &pixel);
     ~Demarrage();
 
-    // ms from the start of the process to its first frame; -1 on time-out.
+    // ms from the start of the process to its first frame; -1 when none
+    // came within the limit, 20 s unless set.
     double lancer();
+    void limiter(int ms);
     // Drags the wheel of the window with the real pointer and lets it go.
     void lancerLaRoue();
     // Waits until the process has used less than a twentieth of a core over
@@ -28,6 +30,7 @@ private:
     QString programme;
     QString dossier;
     QPoint pixel;
+    int limiteMs;
     QProcess processus;
 };
 
