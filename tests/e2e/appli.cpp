@@ -6,6 +6,7 @@
 #include <QtMath>
 
 #include <cmath>
+#include <cstdio>
 
 namespace {
 
@@ -26,25 +27,42 @@ double angleEntre(const QPoint &a, const QPoint &b)
 
 Appli::Appli(const Bureau &bureau)
     : bureau(bureau),
+      env(),
       programme(),
-      fenetre()
+      fenetre(),
+      sortie()
 {
 }
 
-bool Appli::demarrer(const QString &dossierTravail)
+Appli::~Appli()
 {
-    programme.setProcessEnvironment(bureau.environnement());
+    programme.arreter();
+    std::fputs(messages().constData(), stderr);
+}
+
+bool Appli::demarrer(const QString &dossierTravail, const QStringList &commande)
+{
+    programme.setProcessEnvironment(environnement());
     programme.setWorkingDirectory(dossierTravail);
-    programme.setProcessChannelMode(QProcess::ForwardedChannels);
-    programme.start(QStringLiteral(DRAVOUNE_PROGRAMME), QStringList());
+    programme.setProcessChannelMode(QProcess::MergedChannels);
+    programme.start(commande.first(), commande.mid(1));
     if (!programme.waitForStarted(10000))
         return false;
     const QString pid = QString::number(programme.processId());
+    // The GL surface and the button over it are native windows of the
+    // program too: the window is the one the window manager manages.
     const bool visible = Bureau::attendre([&] {
         QByteArray trouvees;
         xdotool({"search", "--onlyvisible", "--pid", pid}, &trouvees);
-        fenetre = QString::fromLatin1(trouvees).section('\n', 0, 0);
-        return !fenetre.isEmpty() || !enMarche();
+        for (const QByteArray &id : trouvees.split('\n')) {
+            QByteArray etat;
+            if (!id.isEmpty() && bureau.executer("xprop", {"-id", id, "WM_STATE"}, &etat)
+                && etat.contains("Normal")) {
+                fenetre = QString::fromLatin1(id);
+                return true;
+            }
+        }
+        return !enMarche();
     }, 20000);
     // Shown once the wheel is drawn.
     return visible && enMarche() && Bureau::attendre([this] { return ecran().partFond() < 0.5; }, 20000);
@@ -53,6 +71,21 @@ bool Appli::demarrer(const QString &dossierTravail)
 bool Appli::enMarche() const
 {
     return programme.state() == QProcess::Running;
+}
+
+QProcessEnvironment &Appli::environnement()
+{
+    // The desktop's, once it runs.
+    if (env.isEmpty())
+        env = bureau.environnement();
+    return env;
+}
+
+QByteArray Appli::messages()
+{
+    if (programme.isOpen())
+        sortie += programme.readAll();
+    return sortie;
 }
 
 QString Appli::titre() const

@@ -20,11 +20,20 @@ public:
     };
 
     explicit Appli(const Bureau &bureau);
+    // Passes on what the program printed, for the test's log.
+    ~Appli();
 
-    // Starts the program in the given working directory and waits until
-    // its window shows.
-    bool demarrer(const QString &dossierTravail);
+    // Starts the command, the built program unless told otherwise, in the
+    // given working directory and waits until its window shows. A command
+    // that wraps the program must exec it, or leave it the process's pid.
+    bool demarrer(const QString &dossierTravail,
+                  const QStringList &commande = {QStringLiteral(DRAVOUNE_PROGRAMME)});
     bool enMarche() const;
+    // The environment demarrer() gives the program: the desktop's, unless
+    // changed before.
+    QProcessEnvironment &environnement();
+    // Whatever the program has printed so far, on either channel.
+    QByteArray messages();
 
     QString titre() const;
     // Whether the window manager was given an icon for the window.
@@ -52,8 +61,10 @@ private:
     bool xdotool(const QStringList &arguments, QByteArray *sortie = nullptr) const;
 
     const Bureau &bureau;
+    QProcessEnvironment env;
     Processus programme;
     QString fenetre;
+    QByteArray sortie;
 };
 
 #endif

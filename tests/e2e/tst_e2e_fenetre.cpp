@@ -1,6 +1,5 @@
 #include "appli.h"
 #include "bureau.h"
-#include "enregistrement.h"
 
 #include <QtTest>
 
@@ -14,21 +13,12 @@ private slots:
         QVERIFY2(bureau.demarrer(), qPrintable(bureau.erreur()));
     }
 
-    void demarrage_data()
-    {
-        QTest::addColumn<bool>("avecTic");
-        QTest::newRow("beside its tick") << true;
-        QTest::newRow("from an empty directory") << false;
-    }
-
-    // Wherever it starts, the program shows its window whole, ticks only
-    // if it finds its tick, keeps its minimum size and ends cleanly.
+    // The program shows its window whole, keeps its minimum size and ends
+    // cleanly.
     void demarrage()
     {
-        QFETCH(bool, avecTic);
-        QTemporaryDir vide;
         Appli appli(bureau);
-        QVERIFY(appli.demarrer(avecTic ? QStringLiteral(DRAVOUNE_DOSSIER_TIC) : vide.path()));
+        QVERIFY(appli.demarrer(QStringLiteral(DRAVOUNE_DOSSIER_TIC)));
         QCOMPARE(appli.titre(), QStringLiteral("Dravoune"));
         QVERIFY(appli.aUneIcone());
 
@@ -38,14 +28,6 @@ private slots:
         QVERIFY(ecran.fixesEnPlace());
         QVERIFY(ecran.montreIcone("sound.png"));
         QVERIFY(!ecran.montreIcone("soundoff.png"));
-
-        Enregistrement enregistrement(bureau);
-        QVERIFY(enregistrement.demarrer());
-        QVERIFY(qAbs(appli.glisser(0, 100, 4.5, 0.5).dernierPas) < 1);
-        QTest::qWait(500);
-        const int tics = enregistrement.attaques().size();
-        QVERIFY2(avecTic ? tics > 0 : tics == 0, qPrintable(QString("%1 ticks").arg(tics)));
-        QVERIFY(appli.enMarche());
 
         // The window manager keeps the window at its minimum size or more.
         QVERIFY(appli.redimensionner(QSize(300, 300)));
