@@ -168,9 +168,9 @@ private slots:
         QProcessEnvironment &env = appli.environnement();
         for (const char *nom : {"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"}) {
             QVERIFY(QDir().mkpath(racine.filePath(nom)));
+            QFile::setPermissions(racine.filePath(nom), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
             env.insert(nom, racine.filePath(nom));
         }
-        QFile::setPermissions(racine.filePath("XDG_RUNTIME_DIR"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         // A desktop user has an audio cookie, which libpulse would otherwise
         // make in the empty configuration directory. This server takes any;
         // read-only, so that libpulse, which first tries to open it for
