@@ -21,6 +21,7 @@ FluxSon::FluxSon(const Wav &wav)
       position(wav.pcm.size()),
       silence(0),
       silenceAvantVeille(wav.format.bytesForDuration(qint64(silenceAvantVeilleMs) * 1000)),
+      enVeille(false),
       sortie()
 {
     // Unbuffered: QIODevice would otherwise read 16 kB ahead, which delays
@@ -55,8 +56,16 @@ void FluxSon::rejouer()
 {
     position = 0;
     silence = 0;
-    if (sortie && sortie->state() == QAudio::SuspendedState)
-        sortie->resume();
+    if (!enVeille)
+        return;
+    enVeille = false;
+    // An underrun reported by the audio server after the pause turns the
+    // output's state from suspended to idle, and resume() then does nothing:
+    // the stream would stay paused for good. Suspending again first makes
+    // the resume take.
+    if (sortie->state() != QAudio::SuspendedState)
+        sortie->suspend();
+    sortie->resume();
 }
 
 void FluxSon::arreter()
@@ -67,8 +76,10 @@ void FluxSon::arreter()
 void FluxSon::mettreEnVeille()
 {
     // A restart may have come in since the pause was asked for.
-    if (sortie && position == wav.pcm.size())
+    if (sortie && position == wav.pcm.size()) {
         sortie->suspend();
+        enVeille = true;
+    }
 }
 
 qint64 FluxSon::readData(char *data, qint64 maxlen)

@@ -42,6 +42,7 @@ private:
     int position;         // next byte to play; the sound's size when silent
     qint64 silence;       // bytes of silence pulled since the sound ended
     const qint64 silenceAvantVeille;
+    bool enVeille;        // the output is paused by us
     std::unique_ptr<QAudioOutput> sortie;
 };
 
