@@ -34,6 +34,7 @@ set(CPACK_PACKAGE_CONTACT "Éditions Tesk <dravoune@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Coffee chart wheel to spin with the mouse")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 # Libraries the program links come from dpkg-shlibdeps (libqt5gui5 among
 # them, which also holds the X11 platform and its GLX integration); what Qt
