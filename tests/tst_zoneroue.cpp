@@ -48,7 +48,7 @@ private slots:
         QFETCH(QSize, widget);
         const Disposition d = disposer(widget, grain, legende, logo);
         QTEST(d.centre, "centre");
-        QTEST(d.rayon, "rayon");
+        QTEST(rayonRoue(widget), "rayon");
         QTEST(d.roue, "roue");
         QTEST(d.legende, "legende");
         QTEST(d.grain, "grain");

@@ -37,7 +37,6 @@ Disposition disposer(const QSize &widget, const QSize &grain,
 
     Disposition d;
     d.centre = QPoint(w / 2, h / 2);
-    d.rayon = rayonRoue(widget);
     d.roue = QRect(-(h / 2), -(h / 2), h, h);
     d.legende = QRect(w / 2 - largeurLegende, 0, largeurLegende, legende.isEmpty() ? 0 : h / 2);
     d.grain = QRect(-(largeurGrain / 2), -(hauteurGrain / 2), largeurGrain, hauteurGrain);

@@ -13,7 +13,6 @@
 struct Disposition
 {
     QPoint centre;      // the wheel's pivot
-    float rayon;        // radius of the grabbable disc
     QRect roue;         // wheel square, relative to the pivot, before turning
     QRect legende;      // legend wedge, its bottom-right corner on the pivot
     QRect grain;        // hub, relative to the pivot

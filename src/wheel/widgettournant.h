@@ -1,8 +1,9 @@
 #ifndef WIDGETTOURNANT_H
 #define WIDGETTOURNANT_H
 
-#include <QGLWidget>
 #include "son.h"
+
+#include <QGLWidget>
 
 #include <memory>
 
