@@ -21,11 +21,8 @@ public:
     float angleDepuisTic() const { return w.angleDepuisTic; }
     bool saisi() const { return w.saisi; }
     bool sonActif() const { return w.sonActif; }
-    int ticsJoues() const { return w.ticsJoues; }
-    int arretsSon() const { return w.arretsSon; }
     const QTimer &topTimer() const { return *w.topTimer; }
     const QTimer &ticTimer() const { return *w.ticTimer; }
-    QPoint centre() const { return QPoint(w.xCentre, w.yCentre); }
 
     // Every number of the spin state is finite and the last step a real angle.
     bool etatSain() const
@@ -35,8 +32,8 @@ public:
     }
 
     void setVitesse(float v) { w.vitesse = v; }
-    void setAngleDepuisTic(float a) { w.angleDepuisTic = a; }
     void setAngleRoue(float a) { w.angleRoue = a; }
+    void setAngleDepuisTic(float a) { w.angleDepuisTic = a; }
     void programmerTic() { w.programmerTic(); }
     void calculerCentre() { w.calculerCentre(); }
     bool estDansZone(int x, int y) { return w.estDansZone(x, y); }
@@ -46,22 +43,20 @@ public:
     void ticAuto() { QMetaObject::invokeMethod(&w, "ticAutoRoue"); }
 
     // Runs frames until the coast stops; returns how many there were.
-    int imagesJusquArret(int limite = 100000)
+    int imagesJusquArret()
     {
         int n = 0;
-        while (w.topTimer->isActive() && n < limite) {
+        for (; w.topTimer->isActive() && n < 100000; ++n)
             image();
-            ++n;
-        }
         return n;
     }
 
-    void presser(int x, int y, Qt::MouseButton b = Qt::LeftButton) { souris(QEvent::MouseButtonPress, x, y, b, b); }
-    void bouger(int x, int y) { souris(QEvent::MouseMove, x, y, Qt::NoButton, Qt::LeftButton); }
-    void lacher(int x, int y, Qt::MouseButton b = Qt::LeftButton) { souris(QEvent::MouseButtonRelease, x, y, b, Qt::NoButton); }
-    void souris(QEvent::Type type, int x, int y, Qt::MouseButton b, Qt::MouseButtons boutons)
+    void presser(QPoint p, Qt::MouseButton b = Qt::LeftButton) { souris(QEvent::MouseButtonPress, p, b, b); }
+    void bouger(QPoint p) { souris(QEvent::MouseMove, p, Qt::NoButton, Qt::LeftButton); }
+    void lacher(QPoint p, Qt::MouseButton b = Qt::LeftButton) { souris(QEvent::MouseButtonRelease, p, b, Qt::NoButton); }
+    void souris(QEvent::Type type, QPoint p, Qt::MouseButton b, Qt::MouseButtons boutons)
     {
-        QMouseEvent e(type, QPointF(x, y), b, boutons, Qt::NoModifier);
+        QMouseEvent e(type, QPointF(p), b, boutons, Qt::NoModifier);
         QCoreApplication::sendEvent(&w, &e);
     }
 

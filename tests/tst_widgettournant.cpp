@@ -1,5 +1,6 @@
 #include "cinematique.h"
 #include "sonde.h"
+#include "sonfactice.h"
 #include "zoneroue.h"
 
 #include <QtTest>
@@ -35,41 +36,40 @@ class TestWidgetTournant : public QObject
 private slots:
     void init()
     {
-        roue.reset(new ZoneRoue(QString(), nullptr));
+        SonFactice::remettre();
+        roue = std::make_unique<ZoneRoue>(QString(), nullptr);
         roue->resize(800, 600);
-        sonde.reset(new Sonde(*roue));
+        sonde = std::make_unique<Sonde>(*roue);
         sonde->calculerCentre();
     }
 
+    // Slot names and order are part of the design.
     void metaObjet()
     {
-        const QMetaObject *mo = &WidgetTournant::staticMetaObject;
-        QCOMPARE(mo->methodCount() - mo->methodOffset(), 3);
-        QCOMPARE(mo->method(mo->methodOffset()).methodSignature(), QByteArray("gererTopTimer()"));
-        QCOMPARE(mo->method(mo->methodOffset() + 1).methodSignature(), QByteArray("ticAutoRoue()"));
-        QCOMPARE(mo->method(mo->methodOffset() + 2).methodSignature(), QByteArray("declencher(int)"));
-        QCOMPARE(mo->method(mo->methodOffset() + 2).access(), QMetaMethod::Public);
-        QCOMPARE(ZoneRoue::staticMetaObject.methodCount(), mo->methodCount());
+        const QMetaObject &mo = WidgetTournant::staticMetaObject;
+        QStringList signatures;
+        for (int i = mo.methodOffset(); i < mo.methodCount(); ++i)
+            signatures << QString::fromLatin1(mo.method(i).methodSignature());
+        QCOMPARE(signatures, QStringList({"gererTopTimer()", "ticAutoRoue()", "declencher(int)"}));
+        QCOMPARE(mo.method(mo.methodOffset() + 2).access(), QMetaMethod::Public);
+        QCOMPARE(ZoneRoue::staticMetaObject.methodCount(), mo.methodCount());
     }
 
     void pasSigne_data()
     {
         QTest::addColumn<double>("de");
         QTest::addColumn<double>("vers");
-        const struct { const char *nom; double de, vers; } cas[] = {
-            {"haut-droite, trigo", 20, 60}, {"haut-droite, horaire", 60, 20},
-            {"haut-gauche, trigo", 110, 150}, {"haut-gauche, horaire", 150, 110},
-            {"bas-gauche, trigo", 200, 240}, {"bas-gauche, horaire", 240, 200},
-            {"bas-droite, trigo", 290, 330}, {"bas-droite, horaire", 330, 290},
-            {"par l'horizontale droite", 350, 10}, {"par l'horizontale gauche", 170, 190},
-            {"par la verticale haute, trigo", 80, 100}, {"par la verticale haute, horaire", 100, 80},
-            {"par la verticale basse, trigo", 260, 280}, {"par la verticale basse, horaire", 280, 260},
-            {"depuis l'aplomb haut, trigo", 90, 100}, {"depuis l'aplomb haut, horaire", 90, 80},
-            {"depuis l'aplomb bas, trigo", 270, 280}, {"depuis l'aplomb bas, horaire", 270, 260},
-            {"grand pas", 0, 170}, {"grand pas en arrière", 0, -170},
-        };
-        for (const auto &c : cas)
-            QTest::newRow(c.nom) << c.de << c.vers;
+        QTest::newRow("haut-droite, trigo") << 20.0 << 60.0;
+        QTest::newRow("haut-gauche, horaire") << 150.0 << 110.0;
+        QTest::newRow("bas-gauche, trigo") << 200.0 << 240.0;
+        QTest::newRow("bas-droite, horaire") << 330.0 << 290.0;
+        QTest::newRow("par la verticale haute") << 80.0 << 100.0;
+        QTest::newRow("par la verticale basse") << 280.0 << 260.0;
+        QTest::newRow("depuis l'aplomb haut, trigo") << 90.0 << 100.0;
+        QTest::newRow("depuis l'aplomb haut, horaire") << 90.0 << 80.0;
+        QTest::newRow("depuis l'aplomb bas, trigo") << 270.0 << 280.0;
+        QTest::newRow("depuis l'aplomb bas, horaire") << 270.0 << 260.0;
+        QTest::newRow("grand pas en arrière") << 0.0 << -170.0;
     }
 
     void pasSigne()
@@ -77,8 +77,8 @@ private slots:
         QFETCH(double, de);
         QFETCH(double, vers);
         const QPoint p = surCercle(de, 200), q = surCercle(vers, 200);
-        sonde->presser(p.x(), p.y());
-        sonde->bouger(q.x(), q.y());
+        sonde->presser(p);
+        sonde->bouger(q);
         QVERIFY(qAbs(sonde->dernierPas() - balayage(p, q)) < 1e-3);
         QVERIFY(qAbs(sonde->angleRoue() - balayage(p, q)) < 1e-3);
     }
@@ -92,33 +92,26 @@ private slots:
         QTest::newRow("depuis le centre") << centre << QPoint(500, 250) << 0.0;
         QTest::newRow("vers le centre") << QPoint(500, 250) << centre << 0.0;
         QTest::newRow("même pixel") << QPoint(123, 45) << QPoint(123, 45) << 0.0;
-        QTest::newRow("à travers le centre") << QPoint(500, 300) << QPoint(300, 300) << 180.0;
-        QTest::newRow("à travers le centre, vertical") << QPoint(400, 200) << QPoint(400, 400) << 180.0;
+        QTest::newRow("à travers le centre") << QPoint(400, 200) << QPoint(400, 400) << 180.0;
     }
 
     void pasDegenere()
     {
         QFETCH(QPoint, de);
         QFETCH(QPoint, vers);
-        QFETCH(double, pas);
-        sonde->presser(de.x(), de.y());
-        sonde->bouger(vers.x(), vers.y());
-        QVERIFY(std::isfinite(sonde->dernierPas()));
-        QCOMPARE(qAbs(double(sonde->dernierPas())), pas);
+        sonde->presser(de);
+        sonde->bouger(vers);
+        QTEST(double(qAbs(sonde->dernierPas())), "pas");
     }
 
-    // Along a ray from the centre the distances, rounded to float, may carry
-    // the cosine out of its domain; the step must stay a tiny finite angle.
+    // Along a ray the three distances, rounded to float, may carry the
+    // cosine out of its domain.
     void pasLeLongDesRayons()
     {
-        for (int dx = -7; dx <= 7; ++dx) {
-            for (int dy = -7; dy <= 7; ++dy) {
-                for (int k = 1; k < 40; ++k) {
-                    const float a = angleBalaye(0, 0, k * dx, k * dy, (k + 1) * dx, (k + 1) * dy);
-                    QVERIFY2(std::isfinite(a) && a < 0.1f, qPrintable(QString("%1,%2 x%3").arg(dx).arg(dy).arg(k)));
-                }
-            }
-        }
+        for (int dx = -7; dx <= 7; ++dx)
+            for (int dy = -7; dy <= 7; ++dy)
+                for (int k = 1; k < 40; ++k)
+                    QVERIFY(angleBalaye(0, 0, k * dx, k * dy, (k + 1) * dx, (k + 1) * dy) < 0.1f);
     }
 
     void lancementTronque_data()
@@ -128,28 +121,21 @@ private slots:
         QTest::newRow("2,9") << 2.9 << 2.0f;
         QTest::newRow("-2,9") << -2.9 << -2.0f;
         QTest::newRow("0,7") << 0.7 << 0.0f;
-        QTest::newRow("-0,7") << -0.7 << 0.0f;
-        QTest::newRow("37,6") << 37.6 << 37.0f;
     }
 
     void lancementTronque()
     {
         QFETCH(double, pas);
-        QFETCH(float, vitesse);
         const QPoint p = surCercle(40, 250), q = surCercle(40 + pas, 250);
-        sonde->presser(p.x(), p.y());
-        sonde->bouger(q.x(), q.y());
-        QVERIFY(qAbs(sonde->dernierPas() - pas) < 0.3);
-        sonde->lacher(q.x(), q.y());
+        sonde->presser(p);
+        sonde->bouger(q);
+        sonde->lacher(q);
         QVERIFY(!sonde->saisi());
-        QCOMPARE(sonde->vitesse(), vitesse);
-        QVERIFY(sonde->topTimer().isActive());
+        QTEST(sonde->vitesse(), "vitesse");
         QCOMPARE(sonde->topTimer().interval(), 20);
-        QCOMPARE(sonde->ticTimer().isActive(), vitesse != 0.0f);
-        if (vitesse == 0.0f) {
-            sonde->image();
-            QVERIFY(!sonde->topTimer().isActive());
-        }
+        // A launch at 0 runs one frame and never ticks.
+        QCOMPARE(sonde->ticTimer().isActive(), sonde->vitesse() != 0.0f);
+        QCOMPARE(sonde->imagesJusquArret() == 1, sonde->vitesse() == 0.0f);
     }
 
     void periodeDesTics_data()
@@ -157,25 +143,18 @@ private slots:
         QTest::addColumn<float>("vitesse");
         QTest::addColumn<int>("periode");
         QTest::newRow("1") << 1.0f << 500;
-        QTest::newRow("2") << 2.0f << 250;
-        QTest::newRow("3") << 3.0f << 166;
-        QTest::newRow("4") << 4.0f << 150;
-        QTest::newRow("10") << 10.0f << 150;
-        QTest::newRow("-3") << -3.0f << 166;
+        QTest::newRow("plancher") << 10.0f << 150;
+        QTest::newRow("juste au-dessus du plancher") << 3.3f << 151;
+        QTest::newRow("à rebours") << -3.0f << 166;
         QTest::newRow("0,1") << 0.1f << 4999;
-        QTest::newRow("-0,051") << -0.051f << 9803;
-        QTest::newRow("3,4") << 3.4f << 150;
-        QTest::newRow("3,3") << 3.3f << 151;
     }
 
     void periodeDesTics()
     {
         QFETCH(float, vitesse);
-        QFETCH(int, periode);
         sonde->setVitesse(vitesse);
         sonde->programmerTic();
-        QVERIFY(sonde->ticTimer().isActive());
-        QCOMPARE(sonde->ticTimer().interval(), periode);
+        QTEST(sonde->ticTimer().interval(), "periode");
     }
 
     void glissade_data()
@@ -191,35 +170,18 @@ private slots:
     void glissade()
     {
         QFETCH(int, lancement);
-        QFETCH(int, images);
         QFETCH(double, tour);
-        QMetaObject::invokeMethod(roue.get(), "declencher", Q_ARG(int, lancement));
+        roue->declencher(lancement);
         // The first tick comes one period after the launch, not at it.
-        QCOMPARE(sonde->ticsJoues(), 0);
-        QCOMPARE(sonde->ticTimer().interval(), periodeTic(float(lancement)));
-        QCOMPARE(sonde->imagesJusquArret(), images);
+        QCOMPARE(SonFactice::lectures, 0);
+        QTEST(sonde->imagesJusquArret(), "images");
         QVERIFY(qAbs(sonde->angleRoue() - tour) < 1.0);
         QCOMPARE(sonde->vitesse(), 0.0f);
-
         // Stopped, the wheel still owes its closing tick, and only that one.
         QVERIFY(sonde->ticTimer().isActive());
         sonde->ticAuto();
-        QCOMPARE(sonde->ticsJoues(), 1);
+        QCOMPARE(SonFactice::lectures, 1);
         QVERIFY(!sonde->ticTimer().isActive());
-    }
-
-    void ticsGlissadeRalentissent()
-    {
-        roue->declencher(10);
-        int precedente = 0;
-        while (sonde->topTimer().isActive()) {
-            for (int i = 0; i < 25; ++i)
-                sonde->image();
-            sonde->ticAuto();
-            QVERIFY(sonde->ticTimer().interval() >= precedente);
-            precedente = sonde->ticTimer().interval();
-        }
-        QVERIFY(precedente > 500);
     }
 
     // Each entry turns the wheel by that many degrees from the last point.
@@ -230,27 +192,21 @@ private slots:
         QTest::addColumn<double>("reste");
         QTest::newRow("trois pas sous 30") << QList<double>{9.9, 9.9, 9.9} << 0 << 29.7;
         QTest::newRow("le quatrième passe 30") << QList<double>{9.9, 9.9, 9.9, 9.9} << 1 << 0.0;
-        QTest::newRow("45 d'un coup") << QList<double>{45} << 1 << 0.0;
         QTest::newRow("l'excédent est perdu") << QList<double>{45, 20} << 1 << 20.0;
         QTest::newRow("en arrière") << QList<double>{-16, -16} << 1 << 0.0;
-        QTest::newRow("aller-retour") << QList<double>{20, -20, 20, -20, 20, -20, 20, -20} << 0 << 0.0;
-        QTest::newRow("deux tics") << QList<double>{31, 31} << 2 << 0.0;
+        QTest::newRow("aller-retour") << QList<double>{20, -20, 20, -20, 20, -20} << 0 << 0.0;
     }
 
     void ticsDeSaisie()
     {
         QFETCH(QList<double>, pas);
-        QFETCH(int, tics);
         QFETCH(double, reste);
         double angle = 0;
-        QPoint p = surCercle(angle, 280);
-        sonde->presser(p.x(), p.y());
-        for (double d : pas) {
-            p = surCercle(angle += d);
-            sonde->bouger(p.x(), p.y());
-        }
-        QCOMPARE(sonde->ticsJoues(), tics);
-        QCOMPARE(sonde->arretsSon(), tics);
+        sonde->presser(surCercle(angle, 280));
+        for (double d : pas)
+            sonde->bouger(surCercle(angle += d));
+        QTEST(SonFactice::lectures, "tics");
+        QCOMPARE(SonFactice::arrets, SonFactice::lectures);
         QVERIFY(qAbs(sonde->angleDepuisTic() - reste) < 0.1);
     }
 
@@ -258,32 +214,24 @@ private slots:
     void seuilStrict()
     {
         const QPoint p = surCercle(0, 280);
-        sonde->presser(p.x(), p.y());
+        sonde->presser(p);
         sonde->setAngleDepuisTic(30.0f);
-        sonde->bouger(p.x(), p.y());
-        QCOMPARE(sonde->ticsJoues(), 0);
-        const QPoint q = surCercle(0.1);
-        sonde->bouger(q.x(), q.y());
-        QCOMPARE(sonde->ticsJoues(), 1);
+        sonde->bouger(p);
+        QCOMPARE(SonFactice::lectures, 0);
+        sonde->bouger(surCercle(0.1));
+        QCOMPARE(SonFactice::lectures, 1);
     }
 
+    // The turn since the last tick carries over to the next drag.
     void reportEntreSaisies()
     {
-        QPoint p = surCercle(0, 280);
-        sonde->presser(p.x(), p.y());
-        p = surCercle(12.5);
-        sonde->bouger(p.x(), p.y());
-        p = surCercle(25);
-        sonde->bouger(p.x(), p.y());
-        sonde->lacher(p.x(), p.y());
-        QVERIFY(sonde->topTimer().isActive());
-
-        const QPoint q = surCercle(90, 200);
-        sonde->presser(q.x(), q.y());
-        QVERIFY(qAbs(sonde->angleDepuisTic() - 25) < 0.1);
-        const QPoint r = surCercle(96, 200);
-        sonde->bouger(r.x(), r.y());
-        QCOMPARE(sonde->ticsJoues(), 1);
+        sonde->presser(surCercle(0, 280));
+        sonde->bouger(surCercle(12.5));
+        sonde->bouger(surCercle(25));
+        sonde->lacher(surCercle(25));
+        sonde->presser(surCercle(90, 200));
+        sonde->bouger(surCercle(96, 200));
+        QCOMPARE(SonFactice::lectures, 1);
         QCOMPARE(sonde->angleDepuisTic(), 0.0f);
     }
 
@@ -293,55 +241,38 @@ private slots:
     {
         QTest::addColumn<QPoint>("point");
         QTest::addColumn<bool>("arrete");
-        QTest::addColumn<bool>("saisi");
-        QTest::newRow("sur la roue") << QPoint(400, 100) << true << true;
-        QTest::newRow("au bord intérieur") << QPoint(400, 1) << true << true;
-        QTest::newRow("au rayon") << QPoint(400, 0) << false << false;
-        QTest::newRow("dans un coin") << QPoint(10, 10) << false << false;
+        QTest::newRow("sur la roue") << QPoint(400, 100) << true;
+        QTest::newRow("au bord intérieur") << QPoint(400, 1) << true;
+        QTest::newRow("au rayon") << QPoint(400, 0) << false;
+        QTest::newRow("dans un coin") << QPoint(10, 10) << false;
     }
 
     void pressionPendantGlissade()
     {
         QFETCH(QPoint, point);
         QFETCH(bool, arrete);
-        QFETCH(bool, saisi);
         roue->declencher(8);
         for (int i = 0; i < 10; ++i)
             sonde->image();
         const float angle = sonde->angleRoue();
-        sonde->presser(point.x(), point.y());
-        QCOMPARE(sonde->saisi(), saisi);
+        sonde->presser(point);
+        QCOMPARE(sonde->saisi(), arrete);
         QCOMPARE(sonde->topTimer().isActive(), !arrete);
         QCOMPARE(sonde->ticTimer().isActive(), !arrete);
-        QCOMPARE(sonde->vitesse() == 0.0f, arrete);
         QCOMPARE(sonde->angleRoue(), angle);
     }
 
-    void pressionAnnuleLeTicFinal_data() { pressionPendantGlissade_data(); }
-
-    void pressionAnnuleLeTicFinal()
-    {
-        QFETCH(QPoint, point);
-        QFETCH(bool, arrete);
-        roue->declencher(3);
-        sonde->imagesJusquArret();
-        QVERIFY(sonde->ticTimer().isActive());
-        sonde->presser(point.x(), point.y());
-        QCOMPARE(sonde->ticTimer().isActive(), !arrete);
-    }
-
+    // Muted, a tick still cuts the one that is playing.
     void sonCoupe()
     {
         roue->setSonActif(false);
         roue->declencher(10);
         sonde->ticAuto();
-        sonde->ticAuto();
-        QCOMPARE(sonde->ticsJoues(), 0);
-        QCOMPARE(sonde->arretsSon(), 2);
+        QCOMPARE(SonFactice::lectures, 0);
+        QCOMPARE(SonFactice::arrets, 1);
         roue->setSonActif(true);
         sonde->ticAuto();
-        QCOMPARE(sonde->ticsJoues(), 1);
-        QCOMPARE(sonde->arretsSon(), 3);
+        QCOMPARE(SonFactice::lectures, 1);
     }
 
     void curseur_data()
@@ -350,74 +281,69 @@ private slots:
         QTest::addColumn<int>("forme");
         QTest::newRow("sur la roue") << QPoint(600, 300) << int(Qt::PointingHandCursor);
         QTest::newRow("au rayon") << QPoint(700, 300) << int(Qt::ArrowCursor);
-        QTest::newRow("hors de la roue") << QPoint(750, 590) << int(Qt::ArrowCursor);
     }
 
     void curseur()
     {
         QFETCH(QPoint, point);
-        QFETCH(int, forme);
-        sonde->bouger(point.x(), point.y());
-        QCOMPARE(int(roue->cursor().shape()), forme);
+        sonde->bouger(point);
+        QTEST(int(roue->cursor().shape()), "forme");
         QCOMPARE(sonde->angleRoue(), 0.0f);
     }
 
-    // Leaving the wheel does not end a drag: the wheel keeps following and a
-    // release there still launches it.
-    void saisieHorsDeLaRoue()
-    {
-        const QPoint p = surCercle(0, 200), q = surCercle(20, 2000);
-        sonde->presser(p.x(), p.y());
-        sonde->bouger(q.x(), q.y());
-        QCOMPARE(int(roue->cursor().shape()), int(Qt::ArrowCursor));
-        QVERIFY(qAbs(sonde->angleRoue() - 20) < 0.1);
-        sonde->lacher(q.x(), q.y());
-        QCOMPARE(sonde->vitesse(), std::trunc(sonde->dernierPas()));
-        QVERIFY(sonde->topTimer().isActive());
-    }
-
-    void toutBouton_data()
+    // Leaving the wheel does not end a drag: the wheel keeps following and
+    // a release of any button there launches it.
+    void saisieHorsDeLaRoue_data()
     {
         QTest::addColumn<int>("presse");
         QTest::addColumn<int>("lache");
         QTest::newRow("gauche") << int(Qt::LeftButton) << int(Qt::LeftButton);
-        QTest::newRow("droit") << int(Qt::RightButton) << int(Qt::RightButton);
-        QTest::newRow("milieu, puis gauche") << int(Qt::MiddleButton) << int(Qt::LeftButton);
+        QTest::newRow("milieu, puis droit") << int(Qt::MiddleButton) << int(Qt::RightButton);
     }
 
-    void toutBouton()
+    void saisieHorsDeLaRoue()
     {
         QFETCH(int, presse);
         QFETCH(int, lache);
-        sonde->presser(500, 300, Qt::MouseButton(presse));
-        QVERIFY(sonde->saisi());
-        sonde->bouger(500, 250);
-        sonde->lacher(500, 250, Qt::MouseButton(lache));
-        QVERIFY(!sonde->saisi());
-        QCOMPARE(sonde->vitesse(), 26.0f);
+        const QPoint q = surCercle(20, 2000);
+        sonde->presser(surCercle(0, 200), Qt::MouseButton(presse));
+        sonde->bouger(q);
+        QCOMPARE(int(roue->cursor().shape()), int(Qt::ArrowCursor));
+        QVERIFY(qAbs(sonde->angleRoue() - 20) < 0.1);
+        sonde->lacher(q, Qt::MouseButton(lache));
+        QCOMPARE(sonde->vitesse(), std::trunc(sonde->dernierPas()));
+        QVERIFY(sonde->vitesse() >= 19.0f);
     }
 
     void doubleClicRelanceLaSaisie()
     {
-        sonde->presser(500, 300);
-        sonde->lacher(500, 300);
         roue->declencher(5);
-        sonde->souris(QEvent::MouseButtonDblClick, 500, 300, Qt::LeftButton, Qt::LeftButton);
+        sonde->souris(QEvent::MouseButtonDblClick, QPoint(500, 300), Qt::LeftButton, Qt::LeftButton);
         QVERIFY(sonde->saisi());
         QVERIFY(!sonde->topTimer().isActive());
     }
 
-    // Without the wheel's hooks every point can be grabbed and the wheel
-    // turns about the top-left corner.
-    void widgetNu()
+    // However far the wheel has turned, a gentle fling still turns it by
+    // the same amount, and a slow drag still follows the pointer.
+    void grandsAngles_data()
     {
-        WidgetTournant nu(QString(), nullptr);
-        Sonde s(nu);
-        s.presser(100, 0);
-        s.bouger(0, 100);
-        QCOMPARE(s.dernierPas(), -90.0f);
-        s.presser(5000, 5000);
-        QVERIFY(s.saisi());
+        QTest::addColumn<float>("depart");
+        for (float a : {32767.0f, 16777216.0f, -3e7f})
+            QTest::addRow("%g", double(a)) << a;
+    }
+
+    void grandsAngles()
+    {
+        QFETCH(float, depart);
+        sonde->setAngleRoue(depart);
+        roue->declencher(1);
+        sonde->imagesJusquArret();
+        const double tour = std::remainder(double(sonde->angleRoue()) - std::fmod(double(depart), 360.0), 360.0);
+        QVERIFY2(qAbs(tour - 95.04) < 0.05, qPrintable(QString::number(tour)));
+        sonde->presser(QPoint(690, 300));
+        const float avant = sonde->angleRoue();
+        sonde->bouger(QPoint(690, 299));
+        QVERIFY(sonde->angleRoue() != avant);
     }
 
 private:

@@ -1,6 +1,7 @@
 #include "generateurassets.h"
 
 #include "fichierico.h"
+#include "geometrieroue.h"
 #include "grain.h"
 #include "peintrelegende.h"
 #include "peintremarques.h"
@@ -31,7 +32,7 @@ QImage grainCarre(int cote)
 {
     QImage image(cote, cote, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
-    const int hauteur = cote * 91 / 100;
+    const int hauteur = cote * GeometrieRoue::tailleGrain.height() / GeometrieRoue::tailleGrain.width();
     QPainter peintre(&image);
     peintre.drawImage(0, (cote - hauteur) / 2, grain(cote, hauteur));
     return image;
@@ -64,7 +65,7 @@ bool GenerateurAssets::generer(const QString &dossier, QString *erreur)
     const PeintreSon son;
     return ecrirePng(roue, QStringLiteral("dravoune.png"), erreur)
         && ecrirePng(PeintreLegende(polices).dessiner(), QStringLiteral("legende_roue.png"), erreur)
-        && ecrirePng(grain(100, 91), QStringLiteral("grain.png"), erreur)
+        && ecrirePng(grain(GeometrieRoue::tailleGrain.width(), GeometrieRoue::tailleGrain.height()), QStringLiteral("grain.png"), erreur)
         && ecrirePng(marques.logoEditeur(), QStringLiteral("logo_tesk.png"), erreur)
         && ecrirePng(son.dessiner(false), QStringLiteral("sound.png"), erreur)
         && ecrirePng(son.dessiner(true), QStringLiteral("soundoff.png"), erreur)

@@ -1,5 +1,7 @@
 #include "grain.h"
 
+#include "geometrieroue.h"
+
 #include <QTransform>
 
 namespace {
@@ -18,7 +20,7 @@ Grain::Grain(const QRectF &rectangle)
 
 QColor Grain::couleur()
 {
-    return QColor(0x75, 0x5A, 0x32);
+    return QColor(GeometrieRoue::brunGrain);
 }
 
 QPainterPath Grain::chemin() const

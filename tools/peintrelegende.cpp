@@ -11,14 +11,10 @@ using namespace GeometrieRoue;
 
 namespace {
 
-constexpr int largeur = 443;
-// The wheel's radius rounded up: drawn at half the widget height the
-// legend then shares the wheel's scale.
-constexpr int rayon = 953;
-// Edges of the wedge, anticlockwise from the vertical through the apex;
-// the wider one makes the wedge exactly as wide as the canvas.
-constexpr qreal bordDroit = 1.8;
-constexpr qreal bordGauche = 27.7;
+constexpr int largeur = largeurLegende;
+constexpr int rayon = rayonLegende;
+constexpr qreal bordDroit = bordDroitLegende;
+constexpr qreal bordGauche = bordGaucheLegende;
 constexpr qreal epaisseurArc = 3;
 constexpr qreal marge = 9;
 constexpr qreal tailleMax = 34;

@@ -1,5 +1,6 @@
 #include "peintremarques.h"
 
+#include "geometrieroue.h"
 #include "polices.h"
 
 #include <QPainter>
@@ -17,7 +18,7 @@ QColor PeintreMarques::rouge()
 
 QImage PeintreMarques::logoEditeur() const
 {
-    QImage image(249, 124, QImage::Format_ARGB32_Premultiplied);
+    QImage image(GeometrieRoue::tailleLogo, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter peintre(&image);
     peintre.setRenderHint(QPainter::Antialiasing);

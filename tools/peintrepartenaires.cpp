@@ -1,5 +1,6 @@
 #include "peintrepartenaires.h"
 
+#include "geometrieroue.h"
 #include "peintremarques.h"
 #include "polices.h"
 #include "texteenarc.h"
@@ -9,7 +10,7 @@
 
 namespace {
 
-const QColor rose(0xF8, 0xD3, 0xE3);
+const QColor rose(GeometrieRoue::rosePartenaires);
 const QColor prune(0x7A, 0x2E, 0x4F);
 const QColor brun(0x4A, 0x32, 0x1E);
 const QColor vert(0x2F, 0x5A, 0x3A);

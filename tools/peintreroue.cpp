@@ -20,10 +20,6 @@ constexpr qreal marge = 10;
 // Families beyond these colours reuse them in turn.
 const QColor couleursFamilles[] = { QColor(0x35, 0x55, 0x7A), QColor(0x4A, 0x71, 0x33),
                                     QColor(0xA8, 0x62, 0x1E) };
-// Rating cells take the colour of their score, 1 to 4; a score of 1 wears
-// the partners' pink.
-const QColor couleursNotes[] = { QColor(0xF8, 0xD3, 0xE3), QColor(0xFF, 0xDD, 0x74),
-                                 QColor(0xEA, 0xC7, 0xA4), QColor(0xB8, 0x91, 0x78) };
 const QColor encre(0x2B, 0x1E, 0x14);
 
 QColor melange(const QColor &a, const QColor &b, qreal part)
@@ -162,7 +158,7 @@ void PeintreRoue::peindreNotes(QPainter &peintre) const
     const Cellule etroite = cellule(0, 1, Amertume);
     const qreal place = qDegreesToRadians(etroite.ouverture()) * etroite.rayonMilieu() - 2 * marge;
     const qreal largeur = place / (4 + 3 * 0.2);
-    const qreal hauteur = largeur * 91 / 100; // the hub bean's proportions
+    const qreal hauteur = largeur * tailleGrain.height() / tailleGrain.width();
     const qreal ecart = largeur * 0.2;
     for (int secteur = 0; secteur < secteurs; ++secteur) {
         const int cafe = cafeDuSecteur(secteur);
@@ -172,7 +168,7 @@ void PeintreRoue::peindreNotes(QPainter &peintre) const
         const int notes[] = { c.force, c.acidite, c.amertume };
         for (int i = 0; i < 3; ++i) {
             const Cellule case_ = cellule(secteur, 1, Force + i);
-            peintre.setBrush(couleursNotes[notes[i] - 1]);
+            peintre.setBrush(QColor(couleursNotes[notes[i] - 1]));
             peintre.drawPath(case_.chemin());
             const qreal pas = qRadiansToDegrees((largeur + ecart) / case_.rayonMilieu());
             peintre.setBrush(Grain::couleur());

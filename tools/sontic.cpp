@@ -1,6 +1,8 @@
 #include "sontic.h"
 
-#include <QDataStream>
+#include "wav.h"
+
+#include <QtEndian>
 #include <QtMath>
 
 #include <cmath>
@@ -74,18 +76,8 @@ QVector<qint16> SonTic::echantillons() const
 QByteArray SonTic::wav() const
 {
     const QVector<qint16> donnees = echantillons();
-    const quint32 tailleDonnees = quint32(donnees.size()) * 2;
-    QByteArray resultat;
-    QDataStream flux(&resultat, QIODevice::WriteOnly);
-    flux.setByteOrder(QDataStream::LittleEndian);
-    flux.writeRawData("RIFF", 4);
-    flux << quint32(36 + tailleDonnees);
-    flux.writeRawData("WAVEfmt ", 8);
-    flux << quint32(16) << quint16(1) << quint16(1) << quint32(frequence)
-         << quint32(frequence * 2) << quint16(2) << quint16(16);
-    flux.writeRawData("data", 4);
-    flux << tailleDonnees;
-    for (qint16 v : donnees)
-        flux << v;
-    return resultat;
+    QByteArray pcm(donnees.size() * 2, Qt::Uninitialized);
+    for (int i = 0; i < donnees.size(); ++i)
+        qToLittleEndian(donnees[i], pcm.data() + 2 * i);
+    return ecrireWav({ formatWav(frequence, 1, 16), pcm });
 }

@@ -1,5 +1,6 @@
 #include "wav.h"
 
+#include <QDataStream>
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
@@ -28,17 +29,22 @@ QAudioFormat lireFormat(const char *p, quint32 taille)
         || frequence < 1000 || frequence > 384000 || bloc != canaux * bits / 8)
         return QAudioFormat();
 
+    return formatWav(int(frequence), canaux, bits);
+}
+
+} // namespace
+
+QAudioFormat formatWav(int frequence, int canaux, int bits)
+{
     QAudioFormat format;
     format.setCodec(QStringLiteral("audio/pcm"));
-    format.setSampleRate(int(frequence));
+    format.setSampleRate(frequence);
     format.setChannelCount(canaux);
     format.setSampleSize(bits);
     format.setByteOrder(QAudioFormat::LittleEndian);
     format.setSampleType(bits == 8 ? QAudioFormat::UnSignedInt : QAudioFormat::SignedInt);
     return format;
 }
-
-} // namespace
 
 Wav lireWav(const QByteArray &fichier)
 {
@@ -78,4 +84,25 @@ Wav chargerWav(const QString &chemin)
     if (!fichier.open(QIODevice::ReadOnly) || fichier.size() > tailleWavMax)
         return Wav();
     return lireWav(fichier.read(tailleWavMax + 1));
+}
+
+QByteArray ecrireWav(const Wav &wav)
+{
+    const QAudioFormat &f = wav.format;
+    const quint32 taille = quint32(wav.pcm.size());
+    QByteArray octets;
+    QDataStream flux(&octets, QIODevice::WriteOnly);
+    flux.setByteOrder(QDataStream::LittleEndian);
+    flux.writeRawData("RIFF", 4);
+    flux << quint32(36 + taille + (taille & 1));
+    flux.writeRawData("WAVEfmt ", 8);
+    flux << quint32(16) << formatPcm << quint16(f.channelCount()) << quint32(f.sampleRate())
+         << quint32(f.sampleRate() * f.bytesPerFrame()) << quint16(f.bytesPerFrame())
+         << quint16(f.sampleSize());
+    flux.writeRawData("data", 4);
+    flux << taille;
+    flux.writeRawData(wav.pcm.constData(), wav.pcm.size());
+    if (taille & 1)
+        flux << quint8(0);   // chunks are word-aligned
+    return octets;
 }

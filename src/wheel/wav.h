@@ -13,6 +13,9 @@ struct Wav
     bool isNull() const { return pcm.isEmpty(); }
 };
 
+// Integer PCM, little-endian: unsigned 8-bit or signed 16-bit samples.
+QAudioFormat formatWav(int frequence, int canaux, int bits);
+
 // Largest file the reader accepts: a tick is a fraction of a second.
 constexpr qint64 tailleWavMax = qint64(4) * 1024 * 1024;
 
@@ -23,5 +26,8 @@ Wav lireWav(const QByteArray &fichier);
 
 // Reads the file at `chemin`, refusing files over tailleWavMax unread.
 Wav chargerWav(const QString &chemin);
+
+// The RIFF/WAVE file that lireWav() reads back as `wav`.
+QByteArray ecrireWav(const Wav &wav);
 
 #endif

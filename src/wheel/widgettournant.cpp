@@ -25,9 +25,7 @@ WidgetTournant::WidgetTournant(const QString &path, QWidget *parent)
       saisi(false),
       angleRoue(0.0f),
       xCentre(0), yCentre(0),
-      sonTic(path),
-      ticsJoues(0),
-      arretsSon(0)
+      sonTic(path)
 {
     setAutoFillBackground(false);
     // The subclass clears the surface and swaps the buffers itself.
@@ -93,11 +91,8 @@ void WidgetTournant::jouerTic()
 {
     // Even when muted, a new tick cuts the one still playing.
     sonTic.stop();
-    ++arretsSon;
-    if (sonActif) {
+    if (sonActif)
         sonTic.play();
-        ++ticsJoues;
-    }
 }
 
 void WidgetTournant::arreterTimers()

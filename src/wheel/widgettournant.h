@@ -69,9 +69,6 @@ protected:
 
 private:
     Son sonTic;
-    // Tick bookkeeping, read by the tests.
-    int ticsJoues;
-    int arretsSon;
 
     friend class Sonde;
 };

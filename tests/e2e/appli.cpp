@@ -1,8 +1,9 @@
 #include "appli.h"
 
-#include "bureau.h"
-
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QRegularExpression>
+#include <QThread>
 #include <QtMath>
 
 #include <cmath>
@@ -12,9 +13,6 @@ namespace {
 
 // Radius of the circle the pointer follows, inside the smallest wheel.
 constexpr double rayonGeste = 250;
-// Between screenshots while waiting for the window to settle: each one
-// keeps the display server busy, and the program with it.
-constexpr int intervalleImmobile = 200;
 
 // Signed angle, in degrees, from a to b around the origin, with y upwards.
 double angleEntre(const QPoint &a, const QPoint &b)
@@ -25,59 +23,47 @@ double angleEntre(const QPoint &a, const QPoint &b)
 
 } // namespace
 
-Appli::Appli(const Bureau &bureau)
-    : bureau(bureau),
-      env(),
+Appli::Appli()
+    : env(QProcessEnvironment::systemEnvironment()),
       programme(),
       fenetre(),
+      echelle(1),
       sortie()
 {
 }
 
 Appli::~Appli()
 {
-    programme.arreter();
+    programme.kill();
+    programme.waitForFinished(5000);
     std::fputs(messages().constData(), stderr);
 }
 
 bool Appli::demarrer(const QString &dossierTravail, const QStringList &commande)
 {
-    programme.setProcessEnvironment(environnement());
+    echelle = env.value(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("1")).toDouble();
+    programme.setProcessEnvironment(env);
     programme.setWorkingDirectory(dossierTravail);
     programme.setProcessChannelMode(QProcess::MergedChannels);
     programme.start(commande.first(), commande.mid(1));
-    if (!programme.waitForStarted(10000))
-        return false;
-    const QString pid = QString::number(programme.processId());
-    // The GL surface and the button over it are native windows of the
-    // program too: the window is the one the window manager manages.
-    const bool visible = Bureau::attendre([&] {
-        QByteArray trouvees;
-        xdotool({"search", "--onlyvisible", "--pid", pid}, &trouvees);
-        for (const QByteArray &id : trouvees.split('\n')) {
-            QByteArray etat;
-            if (!id.isEmpty() && bureau.executer("xprop", {"-id", id, "WM_STATE"}, &etat)
-                && etat.contains("Normal")) {
-                fenetre = QString::fromLatin1(id);
+    // The GL surface and the button are native windows of the program too:
+    // the window is the one the window manager manages.
+    const bool visible = programme.waitForStarted(10000) && attendre([this] {
+        QByteArray ids;
+        xdotool({"search", "--onlyvisible", "--pid", QString::number(programme.processId())}, &ids);
+        for (const QByteArray &id : ids.split('\n')) {
+            fenetre = QString::fromLatin1(id);
+            if (!id.isEmpty() && propriete("WM_STATE").contains("Normal"))
                 return true;
-            }
         }
-        return !enMarche();
-    }, 20000);
-    // Shown once the wheel is drawn.
-    return visible && enMarche() && Bureau::attendre([this] { return ecran().partFond() < 0.5; }, 20000);
-}
-
-bool Appli::enMarche() const
-{
-    return programme.state() == QProcess::Running;
+        return programme.state() == QProcess::NotRunning;
+    }, 20000, 100);
+    return visible && programme.state() == QProcess::Running
+        && attendre([this] { return ecran().partFond() < 0.5; }, 20000);
 }
 
 QProcessEnvironment &Appli::environnement()
 {
-    // The desktop's, once it runs.
-    if (env.isEmpty())
-        env = bureau.environnement();
     return env;
 }
 
@@ -88,73 +74,58 @@ QByteArray Appli::messages()
     return sortie;
 }
 
-QString Appli::titre() const
+QString Appli::propriete(const QString &nom) const
 {
-    QByteArray nom;
-    xdotool({"getwindowname", fenetre}, &nom);
-    return QString::fromUtf8(nom).trimmed();
-}
-
-bool Appli::aUneIcone() const
-{
-    QByteArray icone;
-    return bureau.executer("xprop", {"-id", fenetre, "_NET_WM_ICON"}, &icone) && icone.contains("Icon (");
+    QByteArray valeur;
+    executer("xprop", {"-id", fenetre, nom}, &valeur);
+    return QString::fromUtf8(valeur).trimmed();
 }
 
 QRect Appli::geometrie() const
 {
     QByteArray texte;
-    if (!bureau.executer("xwininfo", {"-id", fenetre}, &texte))
+    if (!executer("xwininfo", {"-id", fenetre}, &texte))
         return QRect();
     const auto valeur = [&](const char *cle) {
-        const QRegularExpression motif(QString::fromLatin1(cle) + ":\\s*(-?\\d+)");
-        return motif.match(QString::fromLatin1(texte)).captured(1).toInt();
+        return QRegularExpression(QString::fromLatin1(cle) + ":\\s*(-?\\d+)").match(QString::fromLatin1(texte)).captured(1).toInt();
     };
-    return QRect(valeur("Absolute upper-left X"), valeur("Absolute upper-left Y"),
-                 valeur("Width"), valeur("Height"));
+    return QRect(valeur("Absolute upper-left X"), valeur("Absolute upper-left Y"), valeur("Width"), valeur("Height"));
 }
 
 Ecran Appli::ecran() const
 {
     const QRect g = geometrie();
-    const QImage ecran = bureau.capture();
-    if (g.isEmpty() || ecran.isNull())
+    QByteArray image;
+    if (g.isEmpty() || !executer("import", {"-window", "root", "-crop",
+                                            QStringLiteral("%1x%2+%3+%4").arg(g.width()).arg(g.height()).arg(g.x()).arg(g.y()),
+                                            "+repage", "ppm:-"}, &image))
         return Ecran();
-    return Ecran(ecran.copy(g));
+    return Ecran(QImage::fromData(image, "PPM"), echelle);
 }
 
-Ecran Appli::ecranImmobile(int delaiMs, double *dernierMouvement) const
+Ecran Appli::ecranImmobile(int delaiMs) const
 {
-    double instant = Bureau::horloge();
     Ecran avant = ecran();
-    double mouvement = instant;
-    const bool immobile = Bureau::attendre([&] {
-        const double debut = Bureau::horloge();
-        const Ecran apres = ecran();
-        if (apres == avant)
-            return !apres.isNull();
-        // It changed after the previous screenshot began.
-        mouvement = instant;
-        instant = debut;
-        avant = apres;
-        return false;
-    }, delaiMs, intervalleImmobile);
-    if (dernierMouvement)
-        *dernierMouvement = mouvement;
+    // Each screenshot keeps the display server busy, and the program with it.
+    const bool immobile = attendre([&] {
+        Ecran apres = ecran();
+        const bool pareil = apres == avant && !apres.isNull();
+        avant = std::move(apres);
+        return pareil;
+    }, delaiMs, 200);
     return immobile ? avant : Ecran();
 }
 
 Appli::Geste Appli::glisser(double depart, double angle, double pas, double dernierPas) const
 {
     const QRect g = geometrie();
-    const QPoint centre(g.width() / 2, g.height() / 2);
     // Points relative to the centre, y upwards, as the wheel sees them.
-    const auto point = [](double degres) {
+    const auto point = [this](double degres) {
         const double t = qDegreesToRadians(degres);
-        return QPoint(qRound(rayonGeste * std::cos(t)), qRound(rayonGeste * std::sin(t)));
+        return QPoint(qRound(echelle * rayonGeste * std::cos(t)), qRound(echelle * rayonGeste * std::sin(t)));
     };
     const auto versEcran = [&](const QPoint &p) {
-        const QPoint q = g.topLeft() + centre + QPoint(p.x(), -p.y());
+        const QPoint q = g.topLeft() + QPoint(g.width() / 2 + p.x(), g.height() / 2 - p.y());
         return QStringList{"mousemove", QString::number(q.x()), QString::number(q.y())};
     };
 
@@ -168,9 +139,8 @@ Appli::Geste Appli::glisser(double depart, double angle, double pas, double dern
     QStringList commandes = versEcran(chemin.first()) + QStringList{"sleep", "0.1", "mousedown", "1"};
     Geste geste{0, 0};
     for (int i = 1; i < chemin.size(); ++i) {
-        const bool dernier = i + 1 == chemin.size();
         // Alone in its own event, the last move is not merged with others.
-        commandes << "sleep" << QString::number(dernier ? 0.5 : 0.02) << versEcran(chemin[i]);
+        commandes << "sleep" << (i + 1 == chemin.size() ? "0.5" : "0.02") << versEcran(chemin[i]);
         geste.dernierPas = angleEntre(chemin[i - 1], chemin[i]);
         geste.angle += geste.dernierPas;
     }
@@ -190,7 +160,7 @@ bool Appli::redimensionner(const QSize &taille) const
     if (!xdotool({"windowsize", fenetre, QString::number(taille.width()), QString::number(taille.height())}))
         return false;
     // The window manager answers with the size it allows, if any change.
-    Bureau::attendre([&] { return geometrie() != avant; }, 2000);
+    attendre([&] { return geometrie() != avant; }, 2000);
     return true;
 }
 
@@ -203,7 +173,31 @@ int Appli::fermer()
     return programme.exitCode();
 }
 
+bool Appli::executer(const QString &programme, const QStringList &arguments, QByteArray *sortie, int delaiMs)
+{
+    QProcess p;
+    p.start(programme, arguments);
+    if (!p.waitForFinished(delaiMs))
+        return false;
+    if (sortie)
+        *sortie = p.readAllStandardOutput();
+    return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+bool Appli::attendre(const std::function<bool()> &condition, int delaiMs, int intervalleMs)
+{
+    QElapsedTimer chrono;
+    chrono.start();
+    while (!condition()) {
+        if (chrono.elapsed() > delaiMs)
+            return false;
+        QCoreApplication::processEvents();
+        QThread::msleep(intervalleMs);
+    }
+    return true;
+}
+
 bool Appli::xdotool(const QStringList &arguments, QByteArray *sortie) const
 {
-    return bureau.executer("xdotool", arguments, sortie);
+    return executer("xdotool", arguments, sortie, 30000);
 }

@@ -2,13 +2,14 @@
 #define APPLI_H
 
 #include "ecran.h"
-#include "processus.h"
 
-class Bureau;
+#include <QProcess>
 
-// The built program, started on a desktop and handled as a person would:
-// the real pointer and keyboard through xdotool, the screen through
-// screenshots.
+#include <functional>
+
+// The built program on the desktop that the test runs on, handled as a
+// person would: the real pointer and keyboard through xdotool, the screen
+// through screenshots.
 class Appli
 {
 public:
@@ -19,32 +20,27 @@ public:
         double dernierPas;  // the last move's share of it
     };
 
-    explicit Appli(const Bureau &bureau);
+    Appli();
     // Passes on what the program printed, for the test's log.
     ~Appli();
 
     // Starts the command, the built program unless told otherwise, in the
-    // given working directory and waits until its window shows. A command
-    // that wraps the program must exec it, or leave it the process's pid.
-    bool demarrer(const QString &dossierTravail,
-                  const QStringList &commande = {QStringLiteral(DRAVOUNE_PROGRAMME)});
-    bool enMarche() const;
-    // The environment demarrer() gives the program: the desktop's, unless
+    // given working directory and waits until its window shows the wheel.
+    // A command that wraps the program must leave it the process's pid.
+    bool demarrer(const QString &dossierTravail, const QStringList &commande = {QStringLiteral(DRAVOUNE_PROGRAMME)});
+    // The environment demarrer() gives the program: the test's own, unless
     // changed before.
     QProcessEnvironment &environnement();
     // Whatever the program has printed so far, on either channel.
     QByteArray messages();
 
-    QString titre() const;
-    // Whether the window manager was given an icon for the window.
-    bool aUneIcone() const;
+    // A property of the window, as xprop prints it: name, type and value.
+    QString propriete(const QString &nom) const;
     // The window's inside, in screen coordinates.
     QRect geometrie() const;
     Ecran ecran() const;
-    // The window once two screenshots in a row agree; null if it never
-    // settles. dernierMouvement, if given, receives a time (Bureau::horloge)
-    // at which the window still changed.
-    Ecran ecranImmobile(int delaiMs = 30000, double *dernierMouvement = nullptr) const;
+    // The window once two screenshots in a row agree; null if it never settles.
+    Ecran ecranImmobile(int delaiMs = 30000) const;
 
     // Presses on the wheel at angle depart (degrees, counter-clockwise from
     // three o'clock), drags along a circle by steps of pas, pauses, makes a
@@ -57,13 +53,19 @@ public:
     // process does not end by itself.
     int fermer();
 
+    // Runs a command to its end; false if it fails or outlasts delaiMs.
+    static bool executer(const QString &programme, const QStringList &arguments,
+                         QByteArray *sortie = nullptr, int delaiMs = 10000);
+    // Polls the condition every intervalleMs until it holds or delaiMs have passed.
+    static bool attendre(const std::function<bool()> &condition, int delaiMs, int intervalleMs = 20);
+
 private:
     bool xdotool(const QStringList &arguments, QByteArray *sortie = nullptr) const;
 
-    const Bureau &bureau;
     QProcessEnvironment env;
-    Processus programme;
+    QProcess programme;
     QString fenetre;
+    qreal echelle;
     QByteArray sortie;
 };
 

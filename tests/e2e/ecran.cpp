@@ -1,48 +1,40 @@
 #include "ecran.h"
 
-#include <QImageReader>
+#include "geometrieroue.h"
+
 #include <QtMath>
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace {
 
 // The wheel is read along circles in its bands, clear of the hub, the logo
-// and the button at the smallest window.
+// and the button at the smallest window, as shares of its radius.
 constexpr double pasAngle = 0.25;
 constexpr int nAngles = int(360 / pasAngle);
-constexpr int rayonMin = 110;
-constexpr int rayonMax = 380;
-constexpr int pasRayon = 30;
+constexpr double rayons[] = {0.28, 0.36, 0.44, 0.52, 0.6, 0.68, 0.76, 0.84, 0.92};
 // Degrees kept clear on either side of the legend wedge.
 constexpr double margeLegende = 3.0;
 constexpr QRgb fond = qRgb(0xf0, 0xf0, 0xf0);
-// Largest mean difference per channel for a picture shown as itself: the
-// screen's scaling differs from ours by a few levels at most, while
-// anything else drawn there differs by tens.
-constexpr double ressemblance = 12;
-
-QString chemin(const QString &image)
-{
-    return QStringLiteral(DRAVOUNE_ASSETS "/") + image;
-}
-
-QSize tailleImage(const QString &image)
-{
-    return QImageReader(chemin(image)).size();
-}
 
 int difference(QRgb a, QRgb b)
 {
     return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
 }
 
+QRectF aEchelle(const QRectF &r, qreal echelle)
+{
+    return QRectF(r.topLeft() * echelle, r.size() * echelle);
+}
+
 } // namespace
 
-Ecran::Ecran(const QImage &fenetre)
-    : image(fenetre.convertToFormat(QImage::Format_RGB32))
+Ecran::Ecran(const QImage &fenetre, qreal echelle)
+    : image(fenetre.convertToFormat(QImage::Format_RGB32)),
+      echelle(echelle),
+      d(disposer((QSizeF(fenetre.size()) / echelle).toSize(), GeometrieRoue::tailleGrain,
+                 QSize(GeometrieRoue::largeurLegende, GeometrieRoue::rayonLegende), GeometrieRoue::tailleLogo))
 {
 }
 
@@ -61,30 +53,22 @@ bool Ecran::operator==(const Ecran &autre) const
     return image == autre.image;
 }
 
-bool Ecran::operator!=(const Ecran &autre) const
-{
-    return !(*this == autre);
-}
-
 double Ecran::tourDepuis(const Ecran &avant) const
 {
     const QVector<QRgb> a = avant.anneaux();
     const QVector<QRgb> b = anneaux();
     // The legend's sector shows the same on both pictures: leave it out.
-    const double bordLegende = qRadiansToDegrees(std::atan2(legende().width(), image.height() / 2));
-    QVector<bool> libre(nAngles);
-    for (int i = 0; i < nAngles; ++i) {
-        const double angle = i * pasAngle;
-        libre[i] = angle < 90 - margeLegende || angle > 90 + bordLegende + margeLegende;
-    }
-
+    const double bordLegende = qRadiansToDegrees(std::atan2(d.legende.width(), d.legende.height()));
+    const auto libre = [&](int i) {
+        return i * pasAngle < 90 - margeLegende || i * pasAngle > 90 + bordLegende + margeLegende;
+    };
     QVector<double> cout(nAngles);
     for (int decalage = 0; decalage < nAngles; ++decalage) {
         qint64 somme = 0;
         int n = 0;
         for (int i = 0; i < nAngles; ++i) {
             const int j = (i + decalage) % nAngles;
-            if (!libre[i] || !libre[j])
+            if (!libre(i) || !libre(j))
                 continue;
             for (int k = i, l = j; k < a.size(); k += nAngles, l += nAngles)
                 somme += difference(a[k], b[l]);
@@ -92,95 +76,30 @@ double Ecran::tourDepuis(const Ecran &avant) const
         }
         cout[decalage] = double(somme) / n;
     }
-
     const int m = int(std::min_element(cout.begin(), cout.end()) - cout.begin());
     // A parabola through the best shift and its neighbours places the minimum.
-    const double g = cout[(m + nAngles - 1) % nAngles];
-    const double d = cout[(m + 1) % nAngles];
-    const double courbure = g + d - 2 * cout[m];
-    const double affine = courbure > 0 ? 0.5 * (g - d) / courbure : 0.0;
-    const double angle = (m + affine) * pasAngle;
+    const double g = cout[(m + nAngles - 1) % nAngles], dr = cout[(m + 1) % nAngles];
+    const double courbure = g + dr - 2 * cout[m];
+    const double angle = (m + (courbure > 0 ? 0.5 * (g - dr) / courbure : 0.0)) * pasAngle;
     return angle > 180 ? angle - 360 : angle;
 }
 
 double Ecran::partFond() const
 {
     const QVector<QRgb> a = anneaux();
-    const auto n = std::count_if(a.begin(), a.end(), [](QRgb c) { return difference(c, fond) <= 6; });
-    return double(n) / a.size();
-}
-
-bool Ecran::montre(const QString &nom, const QRect &place, int marge) const
-{
-    return ecart(nom, place, marge) < ressemblance;
+    return double(std::count_if(a.begin(), a.end(), [](QRgb c) { return difference(c, fond) <= 6; })) / a.size();
 }
 
 bool Ecran::fixesEnPlace() const
 {
-    return montre(QStringLiteral("legende_roue.png"), legende())
-        && montre(QStringLiteral("grain.png"), grain())
-        && montre(QStringLiteral("logo_tesk.png"), logo());
+    return montre(QStringLiteral("legende_roue.png"), d.legende)
+        && montre(QStringLiteral("grain.png"), d.grain.translated(d.centre))
+        && montre(QStringLiteral("logo_tesk.png"), QRectF(d.origineLogo, QSizeF(d.logo)));
 }
 
 bool Ecran::montreIcone(const QString &nom) const
 {
     return montre(nom, iconeSon(), 8);
-}
-
-double Ecran::ecart(const QString &nom, const QRect &place, int marge) const
-{
-    const QImage source = QImage(chemin(nom)).convertToFormat(QImage::Format_ARGB32)
-        .scaled(place.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    // Opaque pixels away from any edge, where the screen shows the picture alone.
-    QVector<QPoint> opaques;
-    for (int y = 1; y + 1 < source.height(); ++y)
-        for (int x = 1; x + 1 < source.width(); ++x) {
-            bool plein = true;
-            for (int v = -1; v <= 1 && plein; ++v)
-                for (int u = -1; u <= 1 && plein; ++u)
-                    plein = qAlpha(source.pixel(x + u, y + v)) == 255;
-            if (plein)
-                opaques << QPoint(x, y);
-        }
-    if (opaques.isEmpty())
-        return std::numeric_limits<double>::max();
-
-    double meilleur = std::numeric_limits<double>::max();
-    for (int dy = -marge; dy <= marge; ++dy)
-        for (int dx = -marge; dx <= marge; ++dx) {
-            const QPoint origine = place.topLeft() + QPoint(dx, dy);
-            qint64 somme = 0;
-            for (const QPoint &p : opaques) {
-                const QPoint q = origine + p;
-                somme += image.valid(q) ? difference(image.pixel(q), source.pixel(p)) : 3 * 255;
-            }
-            meilleur = std::min(meilleur, double(somme) / (3 * opaques.size()));
-        }
-    return meilleur;
-}
-
-QRect Ecran::legende() const
-{
-    const QSize t = tailleImage(QStringLiteral("legende_roue.png"));
-    const int h = image.height() / 2;
-    const int l = h * t.width() / t.height();
-    return QRect(image.width() / 2 - l, 0, l, h);
-}
-
-QRect Ecran::grain() const
-{
-    const QSize t = tailleImage(QStringLiteral("grain.png"));
-    const int l = std::min(image.width(), image.height()) * 7 / 100;
-    const int h = t.height() * l / t.width();
-    return QRect(image.width() / 2 - l / 2, image.height() / 2 - h / 2, l, h);
-}
-
-QRect Ecran::logo() const
-{
-    const QSize t = tailleImage(QStringLiteral("logo_tesk.png"));
-    const int l = std::min(image.width(), image.height()) / 5;
-    const int h = t.height() * l / t.width();
-    return QRect(qRound(0.99 * image.width()) - l, qRound(0.01 * image.height()), l, h);
 }
 
 QRect Ecran::iconeSon() const
@@ -190,37 +109,44 @@ QRect Ecran::iconeSon() const
     return QRect(24, 24, 80, 80);
 }
 
+bool Ecran::montre(const QString &nom, const QRectF &place, int marge) const
+{
+    const QRect cible = aEchelle(place, echelle).toRect();
+    const QImage source = QImage(QStringLiteral(DRAVOUNE_ASSETS "/") + nom).convertToFormat(QImage::Format_ARGB32)
+        .scaled(cible.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    double meilleur = 3 * 255;
+    for (int dy = -marge; dy <= marge; ++dy)
+        for (int dx = -marge; dx <= marge; ++dx) {
+            qint64 somme = 0, n = 0;
+            // Opaque pixels away from the edges, where the screen shows the picture alone.
+            for (int y = 1; y + 1 < source.height(); ++y)
+                for (int x = 1; x + 1 < source.width(); ++x) {
+                    const QPoint q = cible.topLeft() + QPoint(x + dx, y + dy);
+                    if (qAlpha(source.pixel(x, y)) < 255 || qAlpha(source.pixel(x - 1, y - 1)) < 255
+                        || qAlpha(source.pixel(x + 1, y + 1)) < 255 || !image.valid(q))
+                        continue;
+                    somme += difference(image.pixel(q), source.pixel(x, y));
+                    ++n;
+                }
+            if (n > 0)
+                meilleur = std::min(meilleur, double(somme) / (3 * n));
+        }
+    // The screen's scaling differs from ours by a few levels at most, while
+    // anything else drawn there differs by tens.
+    return meilleur < 12;
+}
+
 QVector<QRgb> Ecran::anneaux() const
 {
     QVector<QRgb> a;
-    a.reserve(((rayonMax - rayonMin) / pasRayon + 1) * nAngles);
+    a.reserve(int(std::size(rayons)) * nAngles);
     // The wheel turns about the pixel corner at the halved size.
-    const int cx = image.width() / 2;
-    const int cy = image.height() / 2;
-    for (int r = rayonMin; r <= rayonMax; r += pasRayon)
+    const QPointF centre = QPointF(d.centre) * echelle;
+    for (double r : rayons)
         for (int i = 0; i < nAngles; ++i) {
             const double t = qDegreesToRadians(i * pasAngle);
-            a << echantillon(cx + r * std::cos(t), cy - r * std::sin(t));
+            const QPointF p = centre + r * echelle * d.roue.height() / 2 * QPointF(std::cos(t), -std::sin(t));
+            a << image.pixel(qFloor(p.x()), qFloor(p.y()));
         }
     return a;
-}
-
-// Bilinear sample at a point of the painter's coordinates, where pixel
-// (x, y) covers the square from (x, y) to (x + 1, y + 1).
-QRgb Ecran::echantillon(double x, double y) const
-{
-    const double u = x - 0.5;
-    const double v = y - 0.5;
-    const int x0 = int(std::floor(u));
-    const int y0 = int(std::floor(v));
-    const double fx = u - x0;
-    const double fy = v - y0;
-    const QRgb p00 = image.pixel(x0, y0), p10 = image.pixel(x0 + 1, y0);
-    const QRgb p01 = image.pixel(x0, y0 + 1), p11 = image.pixel(x0 + 1, y0 + 1);
-    const auto canal = [&](int (*c)(QRgb)) {
-        const double haut = c(p00) * (1 - fx) + c(p10) * fx;
-        const double bas = c(p01) * (1 - fx) + c(p11) * fx;
-        return qRound(haut * (1 - fy) + bas * fy);
-    };
-    return qRgb(canal(qRed), canal(qGreen), canal(qBlue));
 }

@@ -1,4 +1,6 @@
-// libFuzzer target: byte strings decoded as the events a wheel can meet.
+// libFuzzer target: byte strings decoded as the events a wheel can meet,
+// from random moves to storms of resizes. The normal build replays the
+// corpus through it.
 
 #include "sonde.h"
 #include "zoneroue.h"
@@ -27,8 +29,13 @@ public:
             v |= uint32_t(octet()) << (8 * i);
         return int32_t(v);
     }
-    // Positions from -32768 to 32767: well beyond any screen.
+    // Coordinates from -32768 to 32767: well beyond any screen.
     int position() { return int16_t(uint16_t(octet() | octet() << 8)); }
+    QPoint point()
+    {
+        const int x = position();
+        return QPoint(x, position());
+    }
 
 private:
     const uint8_t *data;
@@ -59,9 +66,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t taille)
     bool son = true;
     while (!entree.fini()) {
         switch (entree.octet() % 8) {
-        case 0: { const int x = entree.position(); s.presser(x, entree.position()); break; }
-        case 1: { const int x = entree.position(); s.bouger(x, entree.position()); break; }
-        case 2: { const int x = entree.position(); s.lacher(x, entree.position()); break; }
+        case 0: s.presser(entree.point()); break;
+        case 1: s.bouger(entree.point()); break;
+        case 2: s.lacher(entree.point()); break;
         case 3: roue.resize(entree.octet() * 16, entree.octet() * 16); break;
         case 4: roue.declencher(entree.entier32()); break;
         case 5: roue.setSonActif(son = !son); break;

@@ -1,0 +1,51 @@
+#!/bin/sh
+# The Debian package built from the build tree, unpacked into a scratch
+# root and checked as a desktop reads it, then started as its launcher
+# would start it: by the entry's Exec, in its Path.
+#   paquet.sh <build dir>     (on a desktop: tests/bureau.sh exec)
+set -eu
+build=$(cd "$1" && pwd)
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+echec() { echo "paquet: $*" >&2; exit 1; }
+
+cpack -G DEB -B "$tmp" --config "$build/CPackConfig.cmake" >"$tmp/cpack.log" || { cat "$tmp/cpack.log"; exit 1; }
+deb=$(ls "$tmp"/*.deb)
+racine=$tmp/racine
+dpkg-deb -x "$deb" "$racine"
+
+# What Qt loads at run time besides the libraries it links: the audio
+# back-ends and a GL driver.
+depends=$(dpkg-deb -f "$deb" Depends)
+for requis in libqt5multimedia5-plugins libgl1-mesa-dri; do
+    echo "$depends" | grep -qw "$requis" || echec "Depends lacks $requis: $depends"
+done
+! ldd "$racine/usr/bin/dravoune" | grep "not found" || echec "missing libraries"
+
+entree=$racine/usr/share/applications/org.example.Dravoune.desktop
+desktop-file-validate "$entree"
+appstreamcli validate --no-net "$racine/usr/share/metainfo/org.example.Dravoune.metainfo.xml" >/dev/null
+cle() { sed -n "/^\[Desktop Entry\]/,/^\[/s/^$1=//p" "$entree"; }
+exec=$(cle Exec | cut -d' ' -f1)
+chemin=$(cle Path)
+icone=$(cle Icon)
+case $exec in */* | "") echec "Exec=$exec is not a program name" ;; esac
+[ -x "$racine/usr/bin/$exec" ] || echec "Exec=$exec is not in /usr/bin"
+[ -f "$racine$chemin/assets/tic-ancien1.wav" ] || echec "Path=$chemin holds no assets/tic-ancien1.wav"
+for cote in 16 24 32 48 64 128 256 512; do
+    taille=$(identify -format "%w %h" "$racine/usr/share/icons/hicolor/${cote}x$cote/apps/$icone.png")
+    [ "$taille" = "$cote $cote" ] || echec "the $cote px icon is $taille"
+done
+
+# Started from the entry, the program shows its window and ends cleanly
+# when it is closed.
+cd "$racine$chemin"
+"$racine/usr/bin/$exec" >"$tmp/sortie" 2>&1 &
+pid=$!
+fenetre=$(timeout 20 xdotool search --sync --onlyvisible --pid $pid --name '^Dravoune$' | head -n 1) \
+    || echec "no window"
+xdotool windowactivate --sync "$fenetre" key --clearmodifiers alt+F4
+code=0
+wait $pid || code=$?
+[ $code -eq 0 ] || echec "exit code $code: $(cat "$tmp/sortie")"
+echo "paquet: $(basename "$deb") checked"
