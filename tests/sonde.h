@@ -20,7 +20,6 @@ public:
     float dernierPas() const { return w.dernierPas; }
     float angleDepuisTic() const { return w.angleDepuisTic; }
     bool saisi() const { return w.saisi; }
-    bool sonActif() const { return w.sonActif; }
     const QTimer &topTimer() const { return *w.topTimer; }
     const QTimer &ticTimer() const { return *w.ticTimer; }
 

@@ -8,7 +8,6 @@
 
 #include <QFile>
 #include <QImageReader>
-#include <QXmlStreamReader>
 #include <QtEndian>
 #include <QtMath>
 #include <QtTest>
@@ -61,17 +60,6 @@ qreal extremum(const QImage &img, QPointF origine, qreal angle, qreal attendu, b
             dernier = r;
     }
     return (premier + dernier) / 2;
-}
-
-// Angles through the coffee sectors, away from their edges.
-QVector<qreal> anglesDansLesCafes()
-{
-    QVector<qreal> angles;
-    for (int s = 0; s < secteurs; ++s)
-        for (qreal f : {0.2, 0.5, 0.8})
-            if (s != secteurPartenaires)
-                angles << (s + f) * angleSecteur;
-    return angles;
 }
 
 // A dark line between lighter neighbours.
@@ -135,49 +123,17 @@ private slots:
         }
     }
 
-    // A black disc of three elevenths, dark circles at 4..10 elevenths
-    // across every coffee, and dark sector lines, the first straight up.
-    void structureDeLaRoue()
+    // Dark sector lines every 360/14 degrees, the first straight up. In
+    // the family band lines only part families: look inside it.
+    void lignesDesSecteurs()
     {
         const QImage roue = image(QStringLiteral("dravoune.png"));
-        for (qreal angle = 0; angle < 360; angle += 5)
-            for (qreal r = 0; r < unitesDisque * unite - 2; r += 7)
-                QVERIFY(luminance(roue, centreRoue, r, angle) < 8);
-        for (qreal angle : anglesDansLesCafes()) {
-            QVERIFY(luminance(roue, centreRoue, unitesDisque * unite + 4, angle) > 128);
-            for (int k = unitesDisque + 1; k < unites; ++k) {
-                const qreal r = k * unite;
-                QVERIFY2(trait(luminance(roue, centreRoue, r - 5, angle), luminance(roue, centreRoue, r, angle),
-                               luminance(roue, centreRoue, r + 5, angle)), qPrintable(QStringLiteral("%1/11 at %2°").arg(k).arg(angle)));
-            }
-        }
-        // In the family band lines only part families: look inside it.
         for (int limite = 0; limite < secteurs; ++limite)
             for (int u = unitesDisque; u < unites - 1; ++u) {
                 const qreal r = (u + 0.5) * unite, angle = limite * angleSecteur, d = qRadiansToDegrees(7 / r);
                 QVERIFY2(trait(luminance(roue, centreRoue, r, angle + d), luminance(roue, centreRoue, r, angle),
                                luminance(roue, centreRoue, r, angle - d)), qPrintable(QStringLiteral("line %1 at %2").arg(limite).arg(r)));
             }
-    }
-
-    // On every circle around the bottom-right corner the wedge spans the
-    // same angles: its apex is that corner.
-    void coinDeLaLegende()
-    {
-        const QImage legende = image(QStringLiteral("legende_roue.png"));
-        for (qreal rayon : {120.0, 600.0, 940.0}) {
-            qreal premier = -1, dernier = -1;
-            for (qreal angle = 0; angle <= 40; angle += 0.02) {
-                const QPoint p = pixel(apex, rayon, angle);
-                if (legende.rect().contains(p) && qAlpha(legende.pixel(p)) >= 128) {
-                    premier = premier < 0 ? angle : premier;
-                    dernier = angle;
-                }
-            }
-            const qreal tolerance = qRadiansToDegrees(1.5 / rayon) + 0.2;
-            QVERIFY2(qAbs(premier - bordDroitLegende) < tolerance, qPrintable(QString::number(premier)));
-            QVERIFY2(qAbs(dernier - bordGaucheLegende) < tolerance, qPrintable(QString::number(dernier)));
-        }
     }
 
     // The legend's white arcs and the wheel's dark circles, found in the
@@ -216,44 +172,6 @@ private slots:
         }
     }
 
-    // One flat brown filling the canvas, its long axis rising to the right,
-    // and a see-through groove in the middle.
-    void grain()
-    {
-        const QImage grain = image(QStringLiteral("grain.png"));
-        QRect dessin;
-        qreal sx = 0, sy = 0, sxy = 0, n = 0;
-        for (int y = 0; y < grain.height(); ++y)
-            for (int x = 0; x < grain.width(); ++x) {
-                if (qAlpha(grain.pixel(x, y)) > 128)
-                    dessin |= QRect(x, y, 1, 1);
-                if (qAlpha(grain.pixel(x, y)) < 255)
-                    continue;
-                QCOMPARE(grain.pixel(x, y), brunGrain);
-                sx += x;
-                sy += y;
-                sxy += qreal(x) * y;
-                ++n;
-            }
-        QCOMPARE(dessin, grain.rect());
-        QVERIFY(n > grain.width() * grain.height() / 3);
-        QVERIFY(sxy / n - (sx / n) * (sy / n) < 0);
-        QCOMPARE(qAlpha(grain.pixel(grain.width() / 2, grain.height() / 2)), 0);
-    }
-
-    // The same note, crossed from the top-left corner to the bottom-right one.
-    void sonBarre()
-    {
-        const QImage son = image(QStringLiteral("sound.png"));
-        const QImage sansSon = image(QStringLiteral("soundoff.png"));
-        for (int y = 0; y < son.height(); ++y)
-            for (int x = 0; x < son.width(); ++x)
-                if (qAbs(x - y) / M_SQRT2 > 12 && son.pixel(x, y) != sansSon.pixel(x, y))
-                    QFAIL(qPrintable(QStringLiteral("differ at %1,%2").arg(x).arg(y)));
-        for (int i = 12; i < 116; ++i)
-            QCOMPARE(sansSon.pixel(i, i), qRgba(0, 0, 0, 255));
-    }
-
     // One 32-bit image with its mask, showing the hub bean at 45 %.
     void icone()
     {
@@ -282,31 +200,6 @@ private slots:
         for (int i = 0; i + 1 < tic.pcm.size(); i += 2)
             crete = qMax(crete, qAbs(int(qFromLittleEndian<qint16>(tic.pcm.constData() + i))));
         QVERIFY2(crete > 8000 && crete < 32767, qPrintable(QString::number(crete)));
-    }
-
-    // The program names its pictures ":assets/NAME": the collection lists
-    // them under the root prefix, by that path, without aliases.
-    void collection()
-    {
-        QFile qrc(QStringLiteral(DRAVOUNE_QRC));
-        QVERIFY(qrc.open(QIODevice::ReadOnly));
-        QXmlStreamReader xml(&qrc);
-        QStringList fichiers;
-        while (!xml.atEnd()) {
-            if (xml.readNext() != QXmlStreamReader::StartElement)
-                continue;
-            if (xml.name() == QLatin1String("qresource"))
-                QVERIFY(QStringList({"", "/"}).contains(xml.attributes().value("prefix").toString()));
-            if (xml.name() == QLatin1String("file")) {
-                QVERIFY(!xml.attributes().hasAttribute("alias"));
-                fichiers << xml.readElementText();
-            }
-        }
-        QVERIFY(!xml.hasError());
-        fichiers.sort();
-        QCOMPARE(fichiers, QStringList({"assets/dravoune.png", "assets/grain.ico", "assets/grain.png",
-                                        "assets/legende_roue.png", "assets/logo_tesk.png", "assets/sound.png",
-                                        "assets/soundoff.png", "assets/varnoze.png"}));
     }
 };
 

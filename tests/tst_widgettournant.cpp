@@ -19,7 +19,7 @@ QPoint surCercle(double degres, double rayon = 1000.0)
     return centre + QPoint(qRound(rayon * std::cos(a)), -qRound(rayon * std::sin(a)));
 }
 
-// Signed counter-clockwise angle from p to q about the centre, in (-180, 180].
+// Signed counter-clockwise angle from p to q about the centre, in [-180, 180].
 double balayage(QPoint p, QPoint q)
 {
     const QPoint u = p - centre, v = q - centre;
@@ -29,6 +29,7 @@ double balayage(QPoint p, QPoint q)
 
 } // namespace
 
+// The spin model, driven through the wheel's own event handlers and slots.
 class TestWidgetTournant : public QObject
 {
     Q_OBJECT
@@ -55,53 +56,35 @@ private slots:
         QCOMPARE(ZoneRoue::staticMetaObject.methodCount(), mo.methodCount());
     }
 
-    void pasSigne_data()
-    {
-        QTest::addColumn<double>("de");
-        QTest::addColumn<double>("vers");
-        QTest::newRow("haut-droite, trigo") << 20.0 << 60.0;
-        QTest::newRow("haut-gauche, horaire") << 150.0 << 110.0;
-        QTest::newRow("bas-gauche, trigo") << 200.0 << 240.0;
-        QTest::newRow("bas-droite, horaire") << 330.0 << 290.0;
-        QTest::newRow("par la verticale haute") << 80.0 << 100.0;
-        QTest::newRow("par la verticale basse") << 280.0 << 260.0;
-        QTest::newRow("depuis l'aplomb haut, trigo") << 90.0 << 100.0;
-        QTest::newRow("depuis l'aplomb haut, horaire") << 90.0 << 80.0;
-        QTest::newRow("depuis l'aplomb bas, trigo") << 270.0 << 280.0;
-        QTest::newRow("depuis l'aplomb bas, horaire") << 270.0 << 260.0;
-        QTest::newRow("grand pas en arrière") << 0.0 << -170.0;
-    }
-
-    void pasSigne()
-    {
-        QFETCH(double, de);
-        QFETCH(double, vers);
-        const QPoint p = surCercle(de, 200), q = surCercle(vers, 200);
-        sonde->presser(p);
-        sonde->bouger(q);
-        QVERIFY(qAbs(sonde->dernierPas() - balayage(p, q)) < 1e-3);
-        QVERIFY(qAbs(sonde->angleRoue() - balayage(p, q)) < 1e-3);
-    }
-
-    // Moves with no defined angle give a finite step.
-    void pasDegenere_data()
+    // A move turns the wheel by the angle it sweeps about the centre,
+    // counter-clockwise positive; one with no angle gives a finite step.
+    void pas_data()
     {
         QTest::addColumn<QPoint>("de");
         QTest::addColumn<QPoint>("vers");
-        QTest::addColumn<double>("pas");
-        QTest::newRow("depuis le centre") << centre << QPoint(500, 250) << 0.0;
-        QTest::newRow("vers le centre") << QPoint(500, 250) << centre << 0.0;
-        QTest::newRow("même pixel") << QPoint(123, 45) << QPoint(123, 45) << 0.0;
-        QTest::newRow("à travers le centre") << QPoint(400, 200) << QPoint(400, 400) << 180.0;
+        QTest::newRow("haut-droite, trigo") << surCercle(20, 200) << surCercle(60, 200);
+        QTest::newRow("haut-gauche, horaire") << surCercle(150, 200) << surCercle(110, 200);
+        QTest::newRow("bas-gauche, trigo") << surCercle(200, 200) << surCercle(240, 200);
+        QTest::newRow("bas-droite, horaire") << surCercle(330, 200) << surCercle(290, 200);
+        QTest::newRow("par la verticale haute") << surCercle(80, 200) << surCercle(100, 200);
+        QTest::newRow("par la verticale basse") << surCercle(280, 200) << surCercle(260, 200);
+        QTest::newRow("depuis l'aplomb haut") << surCercle(90, 200) << surCercle(80, 200);
+        QTest::newRow("depuis l'aplomb bas") << surCercle(270, 200) << surCercle(280, 200);
+        QTest::newRow("grand pas en arrière") << surCercle(0, 200) << surCercle(-170, 200);
+        QTest::newRow("depuis le centre") << centre << QPoint(500, 250);
+        QTest::newRow("vers le centre") << QPoint(500, 250) << centre;
+        QTest::newRow("même pixel") << QPoint(123, 45) << QPoint(123, 45);
+        QTest::newRow("à travers le centre") << QPoint(400, 200) << QPoint(400, 400);
     }
 
-    void pasDegenere()
+    void pas()
     {
         QFETCH(QPoint, de);
         QFETCH(QPoint, vers);
         sonde->presser(de);
         sonde->bouger(vers);
-        QTEST(double(qAbs(sonde->dernierPas())), "pas");
+        QVERIFY(qAbs(std::remainder(sonde->dernierPas() - balayage(de, vers), 360.0)) < 1e-3);
+        QCOMPARE(sonde->angleRoue(), sonde->dernierPas());
     }
 
     // Along a ray the three distances, rounded to float, may carry the
@@ -142,7 +125,6 @@ private slots:
     {
         QTest::addColumn<float>("vitesse");
         QTest::addColumn<int>("periode");
-        QTest::newRow("1") << 1.0f << 500;
         QTest::newRow("plancher") << 10.0f << 150;
         QTest::newRow("juste au-dessus du plancher") << 3.3f << 151;
         QTest::newRow("à rebours") << -3.0f << 166;
@@ -184,115 +166,78 @@ private slots:
         QVERIFY(!sonde->ticTimer().isActive());
     }
 
-    // Each entry turns the wheel by that many degrees from the last point.
+    // A drag ticks once the turn since the last tick passes 30 degrees,
+    // strictly, and drops the rest. Each step turns the wheel by that many
+    // degrees; a NaN releases the wheel and grabs it again.
     void ticsDeSaisie_data()
     {
+        QTest::addColumn<float>("avant");
         QTest::addColumn<QList<double>>("pas");
         QTest::addColumn<int>("tics");
         QTest::addColumn<double>("reste");
-        QTest::newRow("trois pas sous 30") << QList<double>{9.9, 9.9, 9.9} << 0 << 29.7;
-        QTest::newRow("le quatrième passe 30") << QList<double>{9.9, 9.9, 9.9, 9.9} << 1 << 0.0;
-        QTest::newRow("l'excédent est perdu") << QList<double>{45, 20} << 1 << 20.0;
-        QTest::newRow("en arrière") << QList<double>{-16, -16} << 1 << 0.0;
-        QTest::newRow("aller-retour") << QList<double>{20, -20, 20, -20, 20, -20} << 0 << 0.0;
+        QTest::newRow("trois pas sous 30") << 0.0f << QList<double>{9.9, 9.9, 9.9} << 0 << 29.7;
+        QTest::newRow("le quatrième passe 30") << 0.0f << QList<double>{9.9, 9.9, 9.9, 9.9} << 1 << 0.0;
+        QTest::newRow("l'excédent est perdu") << 0.0f << QList<double>{45, 20} << 1 << 20.0;
+        QTest::newRow("en arrière") << 0.0f << QList<double>{-16, -16} << 1 << 0.0;
+        QTest::newRow("aller-retour") << 0.0f << QList<double>{20, -20, 20, -20, 20, -20} << 0 << 0.0;
+        QTest::newRow("30 tout juste") << 30.0f << QList<double>{0} << 0 << 30.0;
+        QTest::newRow("au-delà de 30") << 30.0f << QList<double>{0.1} << 1 << 0.0;
+        QTest::newRow("d'une saisie à l'autre") << 0.0f << QList<double>{12.5, 12.5, qQNaN(), 6} << 1 << 0.0;
     }
 
     void ticsDeSaisie()
     {
+        QFETCH(float, avant);
         QFETCH(QList<double>, pas);
         QFETCH(double, reste);
         double angle = 0;
         sonde->presser(surCercle(angle, 280));
-        for (double d : pas)
-            sonde->bouger(surCercle(angle += d));
+        sonde->setAngleDepuisTic(avant);
+        for (double d : pas) {
+            if (std::isnan(d)) {
+                sonde->lacher(surCercle(angle));
+                sonde->presser(surCercle(angle, 200));
+            } else {
+                sonde->bouger(surCercle(angle += d));
+            }
+        }
         QTEST(SonFactice::lectures, "tics");
         QCOMPARE(SonFactice::arrets, SonFactice::lectures);
         QVERIFY(qAbs(sonde->angleDepuisTic() - reste) < 0.1);
     }
 
-    // Exactly 30 degrees does not tick; anything beyond does.
-    void seuilStrict()
-    {
-        const QPoint p = surCercle(0, 280);
-        sonde->presser(p);
-        sonde->setAngleDepuisTic(30.0f);
-        sonde->bouger(p);
-        QCOMPARE(SonFactice::lectures, 0);
-        sonde->bouger(surCercle(0.1));
-        QCOMPARE(SonFactice::lectures, 1);
-    }
-
-    // The turn since the last tick carries over to the next drag.
-    void reportEntreSaisies()
-    {
-        sonde->presser(surCercle(0, 280));
-        sonde->bouger(surCercle(12.5));
-        sonde->bouger(surCercle(25));
-        sonde->lacher(surCercle(25));
-        sonde->presser(surCercle(90, 200));
-        sonde->bouger(surCercle(96, 200));
-        QCOMPARE(SonFactice::lectures, 1);
-        QCOMPARE(sonde->angleDepuisTic(), 0.0f);
-    }
-
-    // A press on the wheel stops a coast and its closing tick; elsewhere it
-    // changes nothing.
+    // A press on the wheel, a double click's second one too, stops a coast
+    // and its closing tick; elsewhere it changes nothing.
     void pressionPendantGlissade_data()
     {
+        QTest::addColumn<int>("evenement");
         QTest::addColumn<QPoint>("point");
         QTest::addColumn<bool>("arrete");
-        QTest::newRow("sur la roue") << QPoint(400, 100) << true;
-        QTest::newRow("au bord intérieur") << QPoint(400, 1) << true;
-        QTest::newRow("au rayon") << QPoint(400, 0) << false;
-        QTest::newRow("dans un coin") << QPoint(10, 10) << false;
+        QTest::newRow("sur la roue") << int(QEvent::MouseButtonPress) << QPoint(400, 100) << true;
+        QTest::newRow("double clic") << int(QEvent::MouseButtonDblClick) << QPoint(400, 100) << true;
+        QTest::newRow("au rayon") << int(QEvent::MouseButtonPress) << QPoint(400, 0) << false;
+        QTest::newRow("dans un coin") << int(QEvent::MouseButtonPress) << QPoint(10, 10) << false;
     }
 
     void pressionPendantGlissade()
     {
+        QFETCH(int, evenement);
         QFETCH(QPoint, point);
         QFETCH(bool, arrete);
         roue->declencher(8);
         for (int i = 0; i < 10; ++i)
             sonde->image();
         const float angle = sonde->angleRoue();
-        sonde->presser(point);
+        sonde->souris(QEvent::Type(evenement), point, Qt::LeftButton, Qt::LeftButton);
         QCOMPARE(sonde->saisi(), arrete);
         QCOMPARE(sonde->topTimer().isActive(), !arrete);
         QCOMPARE(sonde->ticTimer().isActive(), !arrete);
         QCOMPARE(sonde->angleRoue(), angle);
     }
 
-    // Muted, a tick still cuts the one that is playing.
-    void sonCoupe()
-    {
-        roue->setSonActif(false);
-        roue->declencher(10);
-        sonde->ticAuto();
-        QCOMPARE(SonFactice::lectures, 0);
-        QCOMPARE(SonFactice::arrets, 1);
-        roue->setSonActif(true);
-        sonde->ticAuto();
-        QCOMPARE(SonFactice::lectures, 1);
-    }
-
-    void curseur_data()
-    {
-        QTest::addColumn<QPoint>("point");
-        QTest::addColumn<int>("forme");
-        QTest::newRow("sur la roue") << QPoint(600, 300) << int(Qt::PointingHandCursor);
-        QTest::newRow("au rayon") << QPoint(700, 300) << int(Qt::ArrowCursor);
-    }
-
-    void curseur()
-    {
-        QFETCH(QPoint, point);
-        sonde->bouger(point);
-        QTEST(int(roue->cursor().shape()), "forme");
-        QCOMPARE(sonde->angleRoue(), 0.0f);
-    }
-
-    // Leaving the wheel does not end a drag: the wheel keeps following and
-    // a release of any button there launches it.
+    // The hand shows over the wheel, the arrow elsewhere; leaving the wheel
+    // does not end a drag: the wheel keeps following and a release of any
+    // button there launches it.
     void saisieHorsDeLaRoue_data()
     {
         QTest::addColumn<int>("presse");
@@ -305,22 +250,17 @@ private slots:
     {
         QFETCH(int, presse);
         QFETCH(int, lache);
-        const QPoint q = surCercle(20, 2000);
-        sonde->presser(surCercle(0, 200), Qt::MouseButton(presse));
+        const QPoint p = surCercle(0, 200), q = surCercle(20, 2000);
+        sonde->bouger(p);
+        QCOMPARE(roue->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(sonde->angleRoue(), 0.0f);
+        sonde->presser(p, Qt::MouseButton(presse));
         sonde->bouger(q);
-        QCOMPARE(int(roue->cursor().shape()), int(Qt::ArrowCursor));
+        QCOMPARE(roue->cursor().shape(), Qt::ArrowCursor);
         QVERIFY(qAbs(sonde->angleRoue() - 20) < 0.1);
         sonde->lacher(q, Qt::MouseButton(lache));
         QCOMPARE(sonde->vitesse(), std::trunc(sonde->dernierPas()));
         QVERIFY(sonde->vitesse() >= 19.0f);
-    }
-
-    void doubleClicRelanceLaSaisie()
-    {
-        roue->declencher(5);
-        sonde->souris(QEvent::MouseButtonDblClick, QPoint(500, 300), Qt::LeftButton, Qt::LeftButton);
-        QVERIFY(sonde->saisi());
-        QVERIFY(!sonde->topTimer().isActive());
     }
 
     // However far the wheel has turned, a gentle fling still turns it by
@@ -328,8 +268,8 @@ private slots:
     void grandsAngles_data()
     {
         QTest::addColumn<float>("depart");
-        for (float a : {32767.0f, 16777216.0f, -3e7f})
-            QTest::addRow("%g", double(a)) << a;
+        QTest::newRow("32767") << 32767.0f;
+        QTest::newRow("2^24") << 16777216.0f;
     }
 
     void grandsAngles()

@@ -91,6 +91,9 @@ private slots:
         QTEST(sonde.estDansZone(point.x(), point.y()), "dedans");
     }
 
+    // A real paint clears to light grey and shows the legend, the hub and
+    // the logo where the layout puts them: over their opaque pixels the
+    // frame differs from the picture by a few levels at most.
     void peinture()
     {
         ZoneRoue roue(QString(), nullptr);
@@ -98,9 +101,23 @@ private slots:
         roue.show();
         QVERIFY(QTest::qWaitForWindowExposed(&roue));
         const QImage image = roue.grabFrameBuffer();
-        QCOMPARE(image.size(), QSize(800, 600));
         for (const QPoint coin : {QPoint(0, 0), QPoint(799, 599), QPoint(30, 300)})
             QCOMPARE(QColor(image.pixel(coin)).name(), QStringLiteral("#f0f0f0"));
+        const Disposition d = disposer(image.size(), tailleGrain, legende, tailleLogo);
+        const std::pair<const char *, QRect> places[] = {{"legende_roue.png", d.legende},
+            {"grain.png", d.grain.translated(d.centre)}, {"logo_tesk.png", QRect(d.origineLogo.toPoint(), d.logo)}};
+        for (const auto &[nom, place] : places) {
+            const QImage source = QImage(QStringLiteral(":assets/") + nom).scaled(place.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            qint64 ecart = 0, n = 0;
+            for (int y = 0; y < source.height(); ++y)
+                for (int x = 0; x < source.width(); ++x)
+                    if (qAlpha(source.pixel(x, y)) == 255) {
+                        const QColor a = source.pixel(x, y), b = image.pixel(place.topLeft() + QPoint(x, y));
+                        ecart += qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue());
+                        ++n;
+                    }
+            QVERIFY2(n > 0 && ecart < 12 * 3 * n, nom);
+        }
     }
 
     void fenetre()

@@ -11,8 +11,8 @@
 
 namespace {
 
-// Radius of the circle the pointer follows, inside the smallest wheel.
-constexpr double rayonGeste = 250;
+// The pointer's circle, as a share of the wheel's radius.
+constexpr double rayonGeste = 0.62;
 
 // Signed angle, in degrees, from a to b around the origin, with y upwards.
 double angleEntre(const QPoint &a, const QPoint &b)
@@ -27,7 +27,6 @@ Appli::Appli()
     : env(QProcessEnvironment::systemEnvironment()),
       programme(),
       fenetre(),
-      echelle(1),
       sortie()
 {
 }
@@ -41,7 +40,6 @@ Appli::~Appli()
 
 bool Appli::demarrer(const QString &dossierTravail, const QStringList &commande)
 {
-    echelle = env.value(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("1")).toDouble();
     programme.setProcessEnvironment(env);
     programme.setWorkingDirectory(dossierTravail);
     programme.setProcessChannelMode(QProcess::MergedChannels);
@@ -50,7 +48,7 @@ bool Appli::demarrer(const QString &dossierTravail, const QStringList &commande)
     // the window is the one the window manager manages.
     const bool visible = programme.waitForStarted(10000) && attendre([this] {
         QByteArray ids;
-        xdotool({"search", "--onlyvisible", "--pid", QString::number(programme.processId())}, &ids);
+        executer("xdotool", {"search", "--onlyvisible", "--pid", QString::number(programme.processId())}, &ids);
         for (const QByteArray &id : ids.split('\n')) {
             fenetre = QString::fromLatin1(id);
             if (!id.isEmpty() && propriete("WM_STATE").contains("Normal"))
@@ -58,8 +56,12 @@ bool Appli::demarrer(const QString &dossierTravail, const QStringList &commande)
         }
         return programme.state() == QProcess::NotRunning;
     }, 20000, 100);
+    // Shown once the first frame is on the screen.
     return visible && programme.state() == QProcess::Running
-        && attendre([this] { return ecran().partFond() < 0.5; }, 20000);
+        && attendre([this] {
+               const QImage e = ecran();
+               return !e.isNull() && e.pixel(0, e.height() - 1) == qRgb(0xf0, 0xf0, 0xf0);
+           }, 20000);
 }
 
 QProcessEnvironment &Appli::environnement()
@@ -84,51 +86,47 @@ QString Appli::propriete(const QString &nom) const
 QRect Appli::geometrie() const
 {
     QByteArray texte;
-    if (!executer("xwininfo", {"-id", fenetre}, &texte))
-        return QRect();
+    executer("xwininfo", {"-id", fenetre}, &texte);
     const auto valeur = [&](const char *cle) {
         return QRegularExpression(QString::fromLatin1(cle) + ":\\s*(-?\\d+)").match(QString::fromLatin1(texte)).captured(1).toInt();
     };
     return QRect(valeur("Absolute upper-left X"), valeur("Absolute upper-left Y"), valeur("Width"), valeur("Height"));
 }
 
-Ecran Appli::ecran() const
+QImage Appli::ecran() const
 {
     const QRect g = geometrie();
     QByteArray image;
-    if (g.isEmpty() || !executer("import", {"-window", "root", "-crop",
-                                            QStringLiteral("%1x%2+%3+%4").arg(g.width()).arg(g.height()).arg(g.x()).arg(g.y()),
-                                            "+repage", "ppm:-"}, &image))
-        return Ecran();
-    return Ecran(QImage::fromData(image, "PPM"), echelle);
+    executer("import", {"-window", "root", "-crop", QStringLiteral("%1x%2+%3+%4").arg(g.width()).arg(g.height()).arg(g.x()).arg(g.y()),
+                        "+repage", "ppm:-"}, &image);
+    return QImage::fromData(image, "PPM").convertToFormat(QImage::Format_RGB32);
 }
 
-Ecran Appli::ecranImmobile(int delaiMs) const
+QImage Appli::ecranImmobile() const
 {
-    Ecran avant = ecran();
+    QImage avant = ecran();
     // Each screenshot keeps the display server busy, and the program with it.
     const bool immobile = attendre([&] {
-        Ecran apres = ecran();
+        QImage apres = ecran();
         const bool pareil = apres == avant && !apres.isNull();
         avant = std::move(apres);
         return pareil;
-    }, delaiMs, 200);
-    return immobile ? avant : Ecran();
+    }, 60000, 200);
+    return immobile ? avant : QImage();
 }
 
 Appli::Geste Appli::glisser(double depart, double angle, double pas, double dernierPas) const
 {
     const QRect g = geometrie();
     // Points relative to the centre, y upwards, as the wheel sees them.
-    const auto point = [this](double degres) {
-        const double t = qDegreesToRadians(degres);
-        return QPoint(qRound(echelle * rayonGeste * std::cos(t)), qRound(echelle * rayonGeste * std::sin(t)));
+    const auto point = [&](double degres) {
+        const double t = qDegreesToRadians(degres), r = rayonGeste * (g.height() / 2);
+        return QPoint(qRound(r * std::cos(t)), qRound(r * std::sin(t)));
     };
     const auto versEcran = [&](const QPoint &p) {
         const QPoint q = g.topLeft() + QPoint(g.width() / 2 + p.x(), g.height() / 2 - p.y());
         return QStringList{"mousemove", QString::number(q.x()), QString::number(q.y())};
     };
-
     const double sens = angle < 0 ? -1 : 1;
     const double finGlisse = depart + angle - sens * dernierPas;
     QVector<QPoint> chemin{point(depart)};
@@ -145,39 +143,29 @@ Appli::Geste Appli::glisser(double depart, double angle, double pas, double dern
         geste.angle += geste.dernierPas;
     }
     commandes << "sleep" << "0.2" << "mouseup" << "1";
-    return xdotool(commandes) ? geste : Geste{qQNaN(), qQNaN()};
+    return executer("xdotool", commandes) ? geste : Geste{qQNaN(), qQNaN()};
 }
 
 bool Appli::cliquer(const QPoint &point) const
 {
     const QPoint p = geometrie().topLeft() + point;
-    return xdotool({"mousemove", QString::number(p.x()), QString::number(p.y()), "sleep", "0.1", "click", "1"});
-}
-
-bool Appli::redimensionner(const QSize &taille) const
-{
-    const QRect avant = geometrie();
-    if (!xdotool({"windowsize", fenetre, QString::number(taille.width()), QString::number(taille.height())}))
-        return false;
-    // The window manager answers with the size it allows, if any change.
-    attendre([&] { return geometrie() != avant; }, 2000);
-    return true;
+    return executer("xdotool", {"mousemove", QString::number(p.x()), QString::number(p.y()), "sleep", "0.1", "click", "1"});
 }
 
 int Appli::fermer()
 {
     // The window manager's close key, as on a desktop.
-    if (!xdotool({"windowactivate", "--sync", fenetre, "key", "--clearmodifiers", "alt+F4"})
+    if (!executer("xdotool", {"windowactivate", "--sync", fenetre, "key", "--clearmodifiers", "alt+F4"})
         || !programme.waitForFinished(15000) || programme.exitStatus() != QProcess::NormalExit)
         return -1;
     return programme.exitCode();
 }
 
-bool Appli::executer(const QString &programme, const QStringList &arguments, QByteArray *sortie, int delaiMs)
+bool Appli::executer(const QString &programme, const QStringList &arguments, QByteArray *sortie)
 {
     QProcess p;
     p.start(programme, arguments);
-    if (!p.waitForFinished(delaiMs))
+    if (!p.waitForFinished(30000))
         return false;
     if (sortie)
         *sortie = p.readAllStandardOutput();
@@ -195,9 +183,4 @@ bool Appli::attendre(const std::function<bool()> &condition, int delaiMs, int in
         QThread::msleep(intervalleMs);
     }
     return true;
-}
-
-bool Appli::xdotool(const QStringList &arguments, QByteArray *sortie) const
-{
-    return executer("xdotool", arguments, sortie, 30000);
 }

@@ -1,8 +1,7 @@
 #ifndef APPLI_H
 #define APPLI_H
 
-#include "ecran.h"
-
+#include <QImage>
 #include <QProcess>
 
 #include <functional>
@@ -25,8 +24,8 @@ public:
     ~Appli();
 
     // Starts the command, the built program unless told otherwise, in the
-    // given working directory and waits until its window shows the wheel.
-    // A command that wraps the program must leave it the process's pid.
+    // given working directory, and waits until its window shows. A command
+    // that wraps the program must leave it the process's pid.
     bool demarrer(const QString &dossierTravail, const QStringList &commande = {QStringLiteral(DRAVOUNE_PROGRAMME)});
     // The environment demarrer() gives the program: the test's own, unless
     // changed before.
@@ -34,38 +33,34 @@ public:
     // Whatever the program has printed so far, on either channel.
     QByteArray messages();
 
-    // A property of the window, as xprop prints it: name, type and value.
+    // A property of the window as xprop prints it: name, type and value.
     QString propriete(const QString &nom) const;
     // The window's inside, in screen coordinates.
     QRect geometrie() const;
-    Ecran ecran() const;
+    QImage ecran() const;
     // The window once two screenshots in a row agree; null if it never settles.
-    Ecran ecranImmobile(int delaiMs = 30000) const;
+    QImage ecranImmobile() const;
 
     // Presses on the wheel at angle depart (degrees, counter-clockwise from
-    // three o'clock), drags along a circle by steps of pas, pauses, makes a
-    // last move of dernierPas to end angle degrees further, and releases.
+    // three o'clock, at a fixed share of the wheel's radius), drags along a
+    // circle by steps of pas, pauses, makes a last move of dernierPas to end
+    // angle degrees further, and releases.
     Geste glisser(double depart, double angle, double pas, double dernierPas) const;
     // A click at a point of the window.
     bool cliquer(const QPoint &point) const;
-    bool redimensionner(const QSize &taille) const;
     // Closes the window as its user would; the exit code, or -1 when the
     // process does not end by itself.
     int fermer();
 
-    // Runs a command to its end; false if it fails or outlasts delaiMs.
-    static bool executer(const QString &programme, const QStringList &arguments,
-                         QByteArray *sortie = nullptr, int delaiMs = 10000);
+    // Runs a command to its end; false if it fails or outlasts 30 s.
+    static bool executer(const QString &programme, const QStringList &arguments, QByteArray *sortie = nullptr);
     // Polls the condition every intervalleMs until it holds or delaiMs have passed.
     static bool attendre(const std::function<bool()> &condition, int delaiMs, int intervalleMs = 20);
 
 private:
-    bool xdotool(const QStringList &arguments, QByteArray *sortie = nullptr) const;
-
     QProcessEnvironment env;
     QProcess programme;
     QString fenetre;
-    qreal echelle;
     QByteArray sortie;
 };
 
