@@ -22,6 +22,24 @@ QStringList lignesDe(const QString &champ)
     return lignes;
 }
 
+// The word a line must not end on, as a typesetter would not leave an
+// article or a preposition hanging before the break; empty if all is well.
+QString motPendant(const QStringList &lignes)
+{
+    static const QStringList mots = {
+        QStringLiteral("à"), QStringLiteral("au"), QStringLiteral("aux"), QStringLiteral("de"),
+        QStringLiteral("des"), QStringLiteral("du"), QStringLiteral("en"), QStringLiteral("et"),
+        QStringLiteral("la"), QStringLiteral("le"), QStringLiteral("les"), QStringLiteral("sur")
+    };
+    for (int i = 0; i + 1 < lignes.size(); ++i) {
+        QString dernier = lignes[i].section(QLatin1Char(' '), -1);
+        if (mots.contains(dernier, Qt::CaseInsensitive) || dernier.endsWith(QChar(0x2019))
+            || dernier.endsWith(QLatin1Char('\'')))
+            return dernier;
+    }
+    return QString();
+}
+
 bool lireNote(const QString &champ, int *note)
 {
     bool ok = false;
@@ -87,12 +105,19 @@ QString TableCafes::lireLigne(const QString &ligne)
     cafe.cafeine = champs[7].trimmed();
     if (cafe.famille.isEmpty() || cafe.nom.join(QString()).isEmpty())
         return QStringLiteral("every coffee needs a family and a name");
+    for (const QStringList &texte : { cafe.nom, cafe.caracteristiques, cafe.origine }) {
+        const QString mot = motPendant(texte);
+        if (!mot.isEmpty())
+            return QStringLiteral("a line ends on \"%1\": move the | before it").arg(mot);
+    }
     if (!lireNote(champs[4], &cafe.force) || !lireNote(champs[5], &cafe.acidite)
         || !lireNote(champs[6], &cafe.amertume))
         return QStringLiteral("scores run from 1 to 4");
-    static const QRegularExpression taux(QStringLiteral("^(\\d+,\\d+ %)?$"));
+    // French typography: a narrow no-break space before the sign.
+    static const QRegularExpression taux(QStringLiteral("^(\\d+,\\d+\\x{202F}%)?$"));
     if (!taux.match(cafe.cafeine).hasMatch())
-        return QStringLiteral("caffeine is written like \"1,2 %\" or left empty");
+        return QStringLiteral("caffeine is written like \"1,2 %\" with a narrow no-break space "
+                              "(U+202F) before the %, or left empty");
     liste.append(cafe);
     return QString();
 }
