@@ -22,20 +22,17 @@ QStringList lignesDe(const QString &champ)
     return lignes;
 }
 
-// The word a line must not end on, as a typesetter would not leave an
-// article or a preposition hanging before the break; empty if all is well.
+// The word a line ends on if it is an article or a preposition, which a
+// typesetter would carry over to the next line; empty if all is well.
 QString motPendant(const QStringList &lignes)
 {
-    static const QStringList mots = {
-        QStringLiteral("à"), QStringLiteral("au"), QStringLiteral("aux"), QStringLiteral("de"),
-        QStringLiteral("des"), QStringLiteral("du"), QStringLiteral("en"), QStringLiteral("et"),
-        QStringLiteral("la"), QStringLiteral("le"), QStringLiteral("les"), QStringLiteral("sur")
-    };
+    static const QRegularExpression pendant(
+        QStringLiteral("(?:^|\\s)(à|aux?|des?|du|en|et|la|les?|sur|[dl][’'])$"),
+        QRegularExpression::CaseInsensitiveOption);
     for (int i = 0; i + 1 < lignes.size(); ++i) {
-        QString dernier = lignes[i].section(QLatin1Char(' '), -1);
-        if (mots.contains(dernier, Qt::CaseInsensitive) || dernier.endsWith(QChar(0x2019))
-            || dernier.endsWith(QLatin1Char('\'')))
-            return dernier;
+        const QRegularExpressionMatch mot = pendant.match(lignes[i]);
+        if (mot.hasMatch())
+            return mot.captured(1);
     }
     return QString();
 }
