@@ -14,8 +14,10 @@ using namespace GeometrieRoue;
 namespace {
 
 constexpr qreal unite = rayonRoue / unites;
+// 2.5 px in an 800-px-high window: thinner rules break up as the wheel turns.
 constexpr qreal epaisseurTrait = 6;
-// Clearance kept between a text and the lines around its cell.
+// Clearance kept between a text and the edge of the lines around its cell,
+// wider where a line of text runs into a rule than along the circles.
 constexpr TexteEnArc::Marges marges = { epaisseurTrait / 2 + 16, epaisseurTrait / 2 + 9 };
 // Families beyond these colours reuse them in turn.
 const QColor couleursFamilles[] = { QColor(0x35, 0x55, 0x7A), QColor(0x4A, 0x71, 0x33),
