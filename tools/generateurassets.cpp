@@ -11,6 +11,7 @@
 
 #include <QFile>
 #include <QImageWriter>
+#include <QLinearGradient>
 #include <QPainter>
 
 namespace {
@@ -27,14 +28,38 @@ QImage grain(int largeur, int hauteur)
     return image;
 }
 
-// The bean centred on a square canvas, for the desktop's icon theme.
-QImage grainCarre(int cote)
+// The bean for the desktop's icon theme. A sixteenth of margin, as the
+// freedesktop themes draw their icons; a roast lighter than the hub's so
+// that it stands out on dark panels, and a dark rim that holds it on light
+// ones.
+QImage icone(int cote)
 {
+    const QColor sombre(0x3B, 0x2A, 0x17);
     QImage image(cote, cote, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
-    const int hauteur = cote * GeometrieRoue::tailleGrain.height() / GeometrieRoue::tailleGrain.width();
+    // Half the rim lies outside the outline: the frame leaves room for it.
+    const qreal bord = qMax(1.0, cote / 40.0);
+    const qreal largeur = cote * 14 / 16.0 - bord;
+    const qreal hauteur = largeur * GeometrieRoue::tailleGrain.height() / GeometrieRoue::tailleGrain.width();
+    const Grain motif(QRectF((cote - largeur) / 2, (cote - hauteur) / 2, largeur, hauteur));
     QPainter peintre(&image);
-    peintre.drawImage(0, (cote - hauteur) / 2, grain(cote, hauteur));
+    peintre.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient lumiere(0, cote * 0.1, 0, cote * 0.9);
+    lumiere.setColorAt(0, QColor(0xB4, 0x8A, 0x52));
+    lumiere.setColorAt(1, Grain::couleur());
+    peintre.setPen(QPen(sombre, bord));
+    peintre.setBrush(lumiere);
+    peintre.drawPath(motif.contour());
+    if (cote < 32) {
+        // Below 32 px the S and the pointed ends of the groove break into
+        // dots: a straight stroke from end to end reads better.
+        peintre.setPen(QPen(sombre, cote / 12.0 + 0.2, Qt::SolidLine, Qt::RoundCap));
+        peintre.drawLine(motif.bouts());
+    } else {
+        peintre.setPen(Qt::NoPen);
+        peintre.setBrush(sombre);
+        peintre.drawPath(motif.sillon(0.22));
+    }
     return image;
 }
 
@@ -84,7 +109,7 @@ bool GenerateurAssets::ecrireIcones(QString *erreur) const
         return false;
     }
     for (int cote : {16, 24, 32, 48, 64, 128, 256, 512}) {
-        if (!ecrirePng(grainCarre(cote), QStringLiteral("icones/dravoune-%1.png").arg(cote), erreur))
+        if (!ecrirePng(icone(cote), QStringLiteral("icones/dravoune-%1.png").arg(cote), erreur))
             return false;
     }
     return true;

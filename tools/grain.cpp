@@ -10,6 +10,30 @@ namespace {
 constexpr qreal inclinaison = 38;
 // Half-width of the bean against a half-length of 1.
 constexpr qreal demiLargeur = 0.68;
+// The groove's ends and the control points that bend it into an S.
+const QPointF debut(-0.8, 0.05);
+const QPointF fin(0.8, -0.05);
+const QPointF c1(-0.28, -0.34);
+const QPointF c2(0.28, 0.34);
+
+QPainterPath ovale()
+{
+    QPainterPath grain;
+    grain.addEllipse(QPointF(0, 0), 1, demiLargeur);
+    return grain;
+}
+
+// The groove: a lens pointed at both ends, its curves bulging by three
+// quarters of their control points' offset.
+QPainterPath lentille(qreal largeur)
+{
+    const QPointF ecart(0, largeur / 1.5);
+    QPainterPath forme(debut);
+    forme.cubicTo(c1 - ecart, c2 - ecart, fin);
+    forme.cubicTo(c2 + ecart, c1 + ecart, debut);
+    forme.closeSubpath();
+    return forme;
+}
 
 } // namespace
 
@@ -23,32 +47,39 @@ QColor Grain::couleur()
     return QColor(GeometrieRoue::brunGrain);
 }
 
-QPainterPath Grain::chemin() const
+QPainterPath Grain::chemin(qreal largeurSillon) const
 {
-    const QPainterPath incline = QTransform().rotate(-inclinaison).map(modele());
-    const QRectF boite = incline.boundingRect();
-    QTransform ajustement;
-    ajustement.translate(cadre.left(), cadre.top());
-    ajustement.scale(cadre.width() / boite.width(), cadre.height() / boite.height());
-    ajustement.translate(-boite.left(), -boite.top());
-    return ajustement.map(incline);
+    // With the odd-even rule the groove drawn inside the outline becomes a
+    // slit through the bean.
+    QPainterPath grain = ovale();
+    grain.setFillRule(Qt::OddEvenFill);
+    grain.addPath(lentille(largeurSillon));
+    return ajustement().map(grain);
 }
 
-QPainterPath Grain::modele()
+QPainterPath Grain::contour() const
 {
-    QPainterPath grain;
-    grain.setFillRule(Qt::OddEvenFill);
-    grain.addEllipse(QPointF(0, 0), 1, demiLargeur);
-    // The groove is a lens drawn inside the outline: with the odd-even rule
-    // it becomes a slit through the bean, pointed at both ends.
-    const QPointF debut(-0.8, 0.05);
-    const QPointF fin(0.8, -0.05);
-    const QPointF c1(-0.28, -0.34);
-    const QPointF c2(0.28, 0.34);
-    const QPointF ecart(0, 0.1);
-    grain.moveTo(debut);
-    grain.cubicTo(c1 - ecart, c2 - ecart, fin);
-    grain.cubicTo(c2 + ecart, c1 + ecart, debut);
-    grain.closeSubpath();
-    return grain;
+    return ajustement().map(ovale());
+}
+
+QPainterPath Grain::sillon(qreal largeur) const
+{
+    return ajustement().map(lentille(largeur));
+}
+
+QLineF Grain::bouts() const
+{
+    const QTransform t = ajustement();
+    return QLineF(t.map(debut), t.map(fin));
+}
+
+QTransform Grain::ajustement() const
+{
+    const QTransform rotation = QTransform().rotate(-inclinaison);
+    const QRectF boite = rotation.map(ovale()).boundingRect();
+    QTransform cadrage;
+    cadrage.translate(cadre.left(), cadre.top());
+    cadrage.scale(cadre.width() / boite.width(), cadre.height() / boite.height());
+    cadrage.translate(-boite.left(), -boite.top());
+    return rotation * cadrage;
 }

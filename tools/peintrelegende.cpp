@@ -15,19 +15,22 @@ constexpr int largeur = largeurLegende;
 constexpr int rayon = rayonLegende;
 constexpr qreal bordDroit = bordDroitLegende;
 constexpr qreal bordGauche = bordGaucheLegende;
-constexpr qreal epaisseurArc = 3;
-constexpr qreal marge = 9;
-constexpr qreal tailleMax = 34;
+// As heavy as the wheel's circles, which the arcs continue.
+constexpr qreal epaisseurArc = 6;
+// The wedge's straight edges carry no line: its own black is margin enough.
+constexpr TexteEnArc::Marges marges = { 10, epaisseurArc / 2 + 8 };
+// About the size of the names on the wheel: a key should not outshout it.
+constexpr qreal tailleMax = 30;
 
 const QStringList noms[bandes] = {
     { QStringLiteral("Famille") },
     { QStringLiteral("Nom") },
-    { QStringLiteral("Caractéristiques") },
+    { QStringLiteral("Arômes") },
     { QStringLiteral("Origine") },
     { QStringLiteral("Force"), QStringLiteral("et corps") },
     { QStringLiteral("Acidité") },
     { QStringLiteral("Amertume") },
-    { QStringLiteral("Caféine") },
+    { QStringLiteral("Caféine"), QStringLiteral("café vert") },
 };
 
 } // namespace
@@ -65,10 +68,11 @@ QImage PeintreLegende::dessiner() const
     peintre.setPen(Qt::NoPen);
     peintre.setBrush(Qt::white);
     for (int bande = 0; bande < bandes; ++bande) {
-        const TexteEnArc texte(polices.sans(true), noms[bande], 0.9);
+        // The caffeine's second line says what the figure measures, in lighter type.
+        const TexteEnArc texte(polices.sans(true), noms[bande], polices.sans(bande != Cafeine));
         const Cellule cellule(rayonInterieur(rayon, bande), rayonExterieur(rayon, bande),
                               bordDroit, bordGauche - bordDroit);
-        const qreal taille = TexteEnArc::taillePour({ texte }, { cellule }, tailleMax, marge);
+        const qreal taille = TexteEnArc::taillePour({ texte }, { cellule }, tailleMax, marges);
         peintre.drawPath(texte.trace(cellule, taille));
     }
     return image;

@@ -65,7 +65,7 @@ Cellule PeintrePartenaires::tranche(const Cellule &coin, qreal interieur, qreal 
 void PeintrePartenaires::marque(QPainter &peintre, const TexteEnArc &texte, const Cellule &place,
                                 qreal tailleMax, const QColor &couleur) const
 {
-    const qreal taille = TexteEnArc::taillePour({ texte }, { place }, tailleMax, 6);
+    const qreal taille = TexteEnArc::taillePour({ texte }, { place }, tailleMax, { 6, 3.6 });
     peintre.setBrush(couleur);
     peintre.drawPath(texte.trace(place, taille));
 }

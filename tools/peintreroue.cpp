@@ -14,9 +14,11 @@ using namespace GeometrieRoue;
 namespace {
 
 constexpr qreal unite = rayonRoue / unites;
-constexpr qreal epaisseurTrait = 3;
-// Clearance kept between a text and the lines around its cell.
-constexpr qreal marge = 10;
+// 2.5 px in an 800-px-high window: thinner rules break up as the wheel turns.
+constexpr qreal epaisseurTrait = 6;
+// Clearance kept between a text and the edge of the lines around its cell,
+// wider where a line of text runs into a rule than along the circles.
+constexpr TexteEnArc::Marges marges = { epaisseurTrait / 2 + 16, epaisseurTrait / 2 + 9 };
 // Families beyond these colours reuse them in turn.
 const QColor couleursFamilles[] = { QColor(0x35, 0x55, 0x7A), QColor(0x4A, 0x71, 0x33),
                                     QColor(0xA8, 0x62, 0x1E) };
@@ -153,13 +155,15 @@ void PeintreRoue::peindreCellules(QPainter &peintre) const
 
 void PeintreRoue::peindreNotes(QPainter &peintre) const
 {
-    // One bean size for every rating cell, set by four beans in a row
-    // across the narrowest band, with a gap of a fifth of a bean.
+    // One bean size for every rating cell, set by four beans in a row across
+    // the narrowest band, a quarter of a bean apart and from the lines.
     const Cellule etroite = cellule(0, 1, Amertume);
-    const qreal place = qDegreesToRadians(etroite.ouverture()) * etroite.rayonMilieu() - 2 * marge;
-    const qreal largeur = place / (4 + 3 * 0.2);
+    const qreal place = qDegreesToRadians(etroite.ouverture()) * etroite.rayonMilieu();
+    const qreal largeur = (place - epaisseurTrait) / (4 + 5 * 0.25);
     const qreal hauteur = largeur * tailleGrain.height() / tailleGrain.width();
-    const qreal ecart = largeur * 0.2;
+    const qreal ecart = largeur * 0.25;
+    // Wide enough to stay open when the wheel is shown at 0.42.
+    const qreal sillon = 0.26;
     for (int secteur = 0; secteur < secteurs; ++secteur) {
         const int cafe = cafeDuSecteur(secteur);
         if (cafe < 0)
@@ -177,7 +181,8 @@ void PeintreRoue::peindreNotes(QPainter &peintre) const
                 peintre.save();
                 peintre.translate(Cellule::point(case_.rayonMilieu(), angle));
                 peintre.rotate(-angle);
-                peintre.drawPath(Grain(QRectF(-largeur / 2, -hauteur / 2, largeur, hauteur)).chemin());
+                const Grain grain(QRectF(-largeur / 2, -hauteur / 2, largeur, hauteur));
+                peintre.drawPath(grain.chemin(sillon));
                 peintre.restore();
             }
         }
@@ -213,11 +218,11 @@ bool PeintreRoue::peindreFiches(QPainter &peintre, QString *erreur) const
         if (cafe < 0)
             continue;
         const Cafe &c = table.cafes().at(cafe);
-        noms.append(TexteEnArc(polices.sans(true), c.nom, 0.94));
+        noms.append(TexteEnArc(polices.sans(true), c.nom));
         casesNoms.append(cellule(secteur, 1, Nom));
-        caracteres.append(TexteEnArc(polices.sans(false), c.caracteristiques, 0.94));
+        caracteres.append(TexteEnArc(polices.sans(false), c.caracteristiques));
         casesCaracteres.append(cellule(secteur, 1, Caracteristiques));
-        origines.append(TexteEnArc(polices.serif(true), c.origine, 0.94));
+        origines.append(TexteEnArc(polices.serif(true), c.origine));
         casesOrigines.append(cellule(secteur, 1, Origine));
         if (!c.cafeine.isEmpty()) {
             cafeines.append(TexteEnArc(polices.sans(true), { c.cafeine }));
@@ -235,10 +240,10 @@ bool PeintreRoue::peindreBande(QPainter &peintre, const QString &bande,
                                const QVector<TexteEnArc> &textes, const QVector<Cellule> &cellules,
                                qreal tailleMax, const QColor &couleur, QString *erreur) const
 {
-    const qreal taille = TexteEnArc::taillePour(textes, cellules, tailleMax, marge);
+    const qreal taille = TexteEnArc::taillePour(textes, cellules, tailleMax, marges);
     if (taille <= 0) {
         int i = 0;
-        while (TexteEnArc::taillePour({ textes[i] }, { cellules[i] }, tailleMax, marge) > 0)
+        while (TexteEnArc::taillePour({ textes[i] }, { cellules[i] }, tailleMax, marges) > 0)
             ++i;
         *erreur = QStringLiteral("%1 band: \"%2\" does not fit its cell; shorten it or split it with |")
                       .arg(bande, textes[i].texte());

@@ -22,6 +22,21 @@ QStringList lignesDe(const QString &champ)
     return lignes;
 }
 
+// The word a line ends on if it is an article or a preposition, which a
+// typesetter would carry over to the next line; empty if all is well.
+QString motPendant(const QStringList &lignes)
+{
+    static const QRegularExpression pendant(
+        QStringLiteral("(?:^|\\s)(à|aux?|des?|du|en|et|la|les?|sur|[dl][’'])$"),
+        QRegularExpression::CaseInsensitiveOption);
+    for (int i = 0; i + 1 < lignes.size(); ++i) {
+        const QRegularExpressionMatch mot = pendant.match(lignes[i]);
+        if (mot.hasMatch())
+            return mot.captured(1);
+    }
+    return QString();
+}
+
 bool lireNote(const QString &champ, int *note)
 {
     bool ok = false;
@@ -87,12 +102,19 @@ QString TableCafes::lireLigne(const QString &ligne)
     cafe.cafeine = champs[7].trimmed();
     if (cafe.famille.isEmpty() || cafe.nom.join(QString()).isEmpty())
         return QStringLiteral("every coffee needs a family and a name");
+    for (const QStringList &texte : { cafe.nom, cafe.caracteristiques, cafe.origine }) {
+        const QString mot = motPendant(texte);
+        if (!mot.isEmpty())
+            return QStringLiteral("a line ends on \"%1\": move the | before it").arg(mot);
+    }
     if (!lireNote(champs[4], &cafe.force) || !lireNote(champs[5], &cafe.acidite)
         || !lireNote(champs[6], &cafe.amertume))
         return QStringLiteral("scores run from 1 to 4");
-    static const QRegularExpression taux(QStringLiteral("^(\\d+,\\d+ %)?$"));
+    // French typography: a narrow no-break space before the sign.
+    static const QRegularExpression taux(QStringLiteral("^(\\d+,\\d+\\x{202F}%)?$"));
     if (!taux.match(cafe.cafeine).hasMatch())
-        return QStringLiteral("caffeine is written like \"1,2 %\" or left empty");
+        return QStringLiteral("caffeine is written like \"1,2 %\" with a narrow no-break space "
+                              "(U+202F) before the %, or left empty");
     liste.append(cafe);
     return QString();
 }

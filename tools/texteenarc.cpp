@@ -18,9 +18,6 @@ constexpr qreal pasTaille = 0.5;
 constexpr qreal segmentMaximal = 4;
 // Line pitch as a fraction of the size: tight, since cells are shallow.
 constexpr qreal interligneRelatif = 1.06;
-// Letters may come nearer the circles they run along than the radial
-// lines they run into.
-constexpr qreal margeRadialeRelative = 0.6;
 
 } // namespace
 
@@ -32,7 +29,12 @@ TexteEnArc::TexteEnArc()
 {
 }
 
-TexteEnArc::TexteEnArc(const QFont &police, const QStringList &textes, qreal condensation)
+TexteEnArc::TexteEnArc(const QFont &police, const QStringList &textes)
+    : TexteEnArc(police, textes, police)
+{
+}
+
+TexteEnArc::TexteEnArc(const QFont &police, const QStringList &textes, const QFont &policeSuite)
     : source(textes),
       lignes(),
       hauteurCapitales(0),
@@ -47,9 +49,11 @@ TexteEnArc::TexteEnArc(const QFont &police, const QStringList &textes, qreal con
         ligne.addText(0, 0, reference, mot);
         const QRectF encre = ligne.boundingRect();
         QTransform centrage;
-        centrage.scale(condensation / tailleReference, 1 / tailleReference);
+        centrage.scale(1 / tailleReference, 1 / tailleReference);
         centrage.translate(-encre.center().x(), 0);
         lignes.append(centrage.map(ligne));
+        reference = policeSuite;
+        reference.setPixelSize(int(tailleReference));
     }
 }
 
@@ -61,20 +65,19 @@ qreal TexteEnArc::ligneDeBase(const Cellule &cellule, qreal taille, int ligne) c
     return cellule.rayonMilieu() + taille * (bloc / 2 - hauteurCapitales - ligne * interligne);
 }
 
-bool TexteEnArc::tientDans(const Cellule &cellule, qreal taille, qreal marge) const
+bool TexteEnArc::tientDans(const Cellule &cellule, qreal taille, const Marges &marges) const
 {
     const qreal demiOuverture = qDegreesToRadians(cellule.ouverture() / 2)
-                                - marge / cellule.rayonInterieur();
+                                - marges.laterale / cellule.rayonInterieur();
     for (int i = 0; i < lignes.size(); ++i) {
         const QRectF encre = QTransform::fromScale(taille, taille).mapRect(lignes[i].boundingRect());
         const qreal base = ligneDeBase(cellule, taille, i);
         const qreal demiLargeur = qMax(-encre.left(), encre.right());
         if (demiLargeur / base > demiOuverture)
             return false;
-        const qreal margeRadiale = marge * margeRadialeRelative;
-        if (base - encre.top() > cellule.rayonExterieur() - margeRadiale)
+        if (base - encre.top() > cellule.rayonExterieur() - marges.radiale)
             return false;
-        if (base - encre.bottom() < cellule.rayonInterieur() + margeRadiale)
+        if (base - encre.bottom() < cellule.rayonInterieur() + marges.radiale)
             return false;
     }
     return true;
@@ -91,12 +94,12 @@ QPainterPath TexteEnArc::trace(const Cellule &cellule, qreal taille) const
 }
 
 qreal TexteEnArc::taillePour(const QVector<TexteEnArc> &textes, const QVector<Cellule> &cellules,
-                             qreal tailleMax, qreal marge)
+                             qreal tailleMax, const Marges &marges)
 {
     for (qreal taille = tailleMax; taille >= tailleMax * reductionMaximale; taille -= pasTaille) {
         bool tous = true;
         for (int i = 0; i < textes.size() && tous; ++i)
-            tous = textes[i].tientDans(cellules[i], taille, marge);
+            tous = textes[i].tientDans(cellules[i], taille, marges);
         if (tous)
             return taille;
     }
