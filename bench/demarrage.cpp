@@ -3,6 +3,7 @@
 #include "tempscpu.h"
 
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
@@ -27,9 +28,11 @@ void xdotool(const QStringList &arguments)
 
 } // namespace
 
-Demarrage::Demarrage(const QString &programme, const QString &dossier, const QPoint &pixel)
-    : programme(programme), dossier(dossier), pixel(pixel), limiteMs(20000)
+Demarrage::Demarrage(const QStringList &commande, const QPoint &pixel)
+    : commande(commande), pixel(pixel), processus()
 {
+    // The program finds its tick beside it.
+    processus.setWorkingDirectory(QFileInfo(commande.first()).absolutePath());
     processus.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     processus.setStandardOutputFile(QProcess::nullDevice());
 }
@@ -43,21 +46,15 @@ double Demarrage::lancer()
 {
     if (lirePixel(pixel) == grisEfface)
         qFatal("the pixel shows the grey before any window");
-    processus.setWorkingDirectory(dossier);
     QElapsedTimer horloge;
     horloge.start();
-    processus.start(programme, QStringList());
-    while (horloge.elapsed() < limiteMs) {
+    processus.start(commande.first(), commande.mid(1));
+    while (horloge.elapsed() < 20000) {
         if (lirePixel(pixel) == grisEfface)
             return double(horloge.nsecsElapsed()) / 1e6;
         QThread::usleep(500);
     }
     return -1.0;
-}
-
-void Demarrage::limiter(int ms)
-{
-    limiteMs = ms;
 }
 
 void Demarrage::lancerLaRoue()

@@ -7,17 +7,16 @@
 
 // Starts a window program and watches one pixel of its window on the screen:
 // the time from the process start to the first completed frame is when the
-// pixel turns to the grey that both programs clear to.
+// pixel turns to the grey that all the programs measured clear to.
 class Demarrage
 {
 public:
-    Demarrage(const QString &programme, const QString &dossier, const QPoint &pixel);
+    Demarrage(const QStringList &commande, const QPoint &pixel);
     ~Demarrage();
 
-    // ms from the start of the process to its first frame; -1 when none
-    // came within the limit, 20 s unless set.
+    // ms from the start of the process to its first frame, or -1 when none
+    // comes within 20 s.
     double lancer();
-    void limiter(int ms);
     // Drags the wheel of the window with the real pointer and lets it go.
     void lancerLaRoue();
     // Waits until the process has used less than a twentieth of a core over
@@ -27,10 +26,8 @@ public:
     void arreter();
 
 private:
-    QString programme;
-    QString dossier;
+    QStringList commande;
     QPoint pixel;
-    int limiteMs;
     QProcess processus;
 };
 

@@ -17,16 +17,6 @@ EspionPeintures::~EspionPeintures()
     cible->removeEventFilter(this);
 }
 
-void EspionPeintures::vider()
-{
-    instants.clear();
-}
-
-int EspionPeintures::peintures() const
-{
-    return int(instants.size());
-}
-
 Echantillon EspionPeintures::intervalles() const
 {
     Echantillon e;

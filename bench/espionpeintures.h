@@ -8,8 +8,8 @@
 
 #include <vector>
 
-// Stamps every paint event that a widget receives, to count the paints and
-// measure the intervals between them.
+// Stamps every paint event that a widget receives, to measure the intervals
+// between them.
 class EspionPeintures : public QObject
 {
     Q_OBJECT
@@ -18,8 +18,6 @@ public:
     explicit EspionPeintures(QWidget *cible);
     ~EspionPeintures() override;
 
-    void vider();
-    int peintures() const;
     // Intervals between successive paints, in ms.
     Echantillon intervalles() const;
 

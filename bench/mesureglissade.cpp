@@ -50,7 +50,6 @@ MesureGlissade::Course MesureGlissade::glisser(int vitesse)
     tournerJusqua([&sonde] { return !sonde.topTimer().isActive(); });
     c.cpu = (tempsCpuProcessus() - cpu) / (double(horloge.nsecsElapsed()) / 1e9);
     c.intervalles = espion.intervalles();
-    c.peintures = espion.peintures();
     return c;
 }
 
@@ -73,7 +72,6 @@ MesureGlissade::Course MesureGlissade::animer(QWidget &w, int images,
     tournerJusqua([&minuterie] { return !minuterie.isActive(); });
     c.cpu = (tempsCpuProcessus() - cpu) / (double(horloge.nsecsElapsed()) / 1e9);
     c.intervalles = espion.intervalles();
-    c.peintures = espion.peintures();
     return c;
 }
 
@@ -117,10 +115,6 @@ void MesureGlissade::imprimer(double cibleCpu) const
                        QStringLiteral("%1 of %2").arg(tombees).arg(r.taille()),
                        QString::number(n.auDessus(limiteImage)), {}, QStringLiteral("0"),
                        Tableau::verdict(tombees == 0), QString::number(s.auDessus(limiteImage))});
-    Tableau::imprimer({QStringLiteral("Coast: paints per frame"), t,
-                       QStringLiteral("%1 / %2").arg(courseRoue.peintures).arg(courseRoue.images),
-                       {}, {}, QStringLiteral("1"),
-                       Tableau::verdict(courseRoue.peintures <= courseRoue.images)});
     Tableau::imprimer({QStringLiteral("Coast: CPU, whole process (cores)"), t,
                        Tableau::nombre(courseRoue.cpu, 2), Tableau::nombre(courseNue.cpu, 2),
                        Tableau::rapport(courseRoue.cpu, courseNue.cpu),

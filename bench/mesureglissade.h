@@ -29,7 +29,6 @@ private:
     {
         Echantillon intervalles;
         int images = 0;
-        int peintures = 0;
         double cpu = 0.0;   // cores
     };
 

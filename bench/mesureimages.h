@@ -24,25 +24,15 @@ public:
     void imprimer(double cibleMs) const;
 
 private:
-    struct Serie
-    {
-        Echantillon temps;      // ms
-        long allocations = 0;
-        int envois = 0;         // texture uploads
-    };
-
-    void bloc(QGLWidget &w, Serie &serie);
-    double image(QGLWidget &w);
+    void bloc(QGLWidget &w, Echantillon &temps);
 
     ZoneRoue &roue;
     FenetreNue &nue;
     RoueSeule &seule;
     QSize taille;
-    Serie serieRoue;
-    Serie serieNue;
-    Serie serieSeule;
-    double megaOctetsAvant = 0.0;
-    double peinturesParImage = 0.0;
+    Echantillon tempsRoue;
+    Echantillon tempsNue;
+    Echantillon tempsSeule;
 };
 
 #endif

@@ -43,8 +43,13 @@ start)
     chmod 700 "$dir/run"
     lancer xvfb.log Xvfb -displayfd 3 -screen 0 3840x2160x24 +extension GLX -nolisten tcp -noreset 3>"$dir/affichage"
     attendre "test -s $dir/affichage"
-    printf 'DISPLAY=:%s\nHOME=%s\nXDG_RUNTIME_DIR=%s\nPULSE_SERVER=unix:%s\nQT_QPA_PLATFORM=xcb\n' \
-        "$(cat "$dir/affichage")" "$dir/home" "$dir/run" "$dir/run/pulse/native" >"$dir/env"
+    # A desktop user has an audio cookie, which libpulse would otherwise make
+    # in the empty home. This server takes any; read-only, so that libpulse,
+    # which first tries to open it for writing, falls back to reading it.
+    head -c 256 /dev/zero >"$dir/cookie"
+    chmod 400 "$dir/cookie"
+    printf 'DISPLAY=:%s\nHOME=%s\nXDG_RUNTIME_DIR=%s\nPULSE_SERVER=unix:%s\nPULSE_COOKIE=%s\nQT_QPA_PLATFORM=xcb\n' \
+        "$(cat "$dir/affichage")" "$dir/home" "$dir/run" "$dir/run/pulse/native" "$dir/cookie" >"$dir/env"
     adopter
     lancer openbox.log openbox
     attendre 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'

@@ -35,7 +35,6 @@ public:
     void setAngleDepuisTic(float a) { w.angleDepuisTic = a; }
     void programmerTic() { w.programmerTic(); }
     void calculerCentre() { w.calculerCentre(); }
-    bool estDansZone(int x, int y) { return w.estDansZone(x, y); }
 
     // The private slots, through the meta-object as the timers call them.
     void image() { QMetaObject::invokeMethod(&w, "gererTopTimer"); }

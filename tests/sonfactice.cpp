@@ -5,12 +5,6 @@
 int SonFactice::lectures = 0;
 int SonFactice::arrets = 0;
 
-void SonFactice::remettre()
-{
-    lectures = 0;
-    arrets = 0;
-}
-
 Son::Son(const QString &)
     : flux(nullptr),
       fil()

@@ -7,7 +7,11 @@ namespace SonFactice {
 
 extern int lectures;
 extern int arrets;
-void remettre();
+
+inline void remettre()
+{
+    lectures = arrets = 0;
+}
 
 } // namespace SonFactice
 

@@ -102,22 +102,6 @@ private slots:
         huitBits.rejouer();
         QCOMPARE(huitBits.read(4), QByteArray("\x10\x20\x80\x80"));
     }
-
-    // With a sound or without, the sound plays, stops and goes away without
-    // blocking.
-    void cycleDeVie()
-    {
-        QTemporaryDir dossier;
-        QFile f(dossier.filePath(QStringLiteral("tic.wav")));
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(fichier()) > 0);
-        f.close();
-        for (const QString &chemin : {f.fileName(), dossier.filePath(QStringLiteral("absent.wav"))}) {
-            Son son(chemin);
-            son.play();
-            son.stop();
-            son.play();
-        }
-    }
 };
 
 QTEST_MAIN(TestSon)

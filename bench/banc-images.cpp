@@ -1,7 +1,6 @@
 #include "fenetrenue.h"
 #include "mesureglissade.h"
 #include "mesureimages.h"
-#include "mesuresaisie.h"
 #include "roueseule.h"
 #include "zoneroue.h"
 
@@ -23,9 +22,9 @@ void decrireRendu(ZoneRoue &roue)
 
 } // namespace
 
-// In one process, the wheel against the floor window: frame cost, a real
-// coast, and the drag. Prints rows of the results table.
-//   banc-roue <tick file>
+// In one process, the wheel against the floor window and the wheel picture
+// alone: frame cost and a real coast. Prints rows of the results table.
+//   banc-images <tick file>
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
@@ -51,10 +50,5 @@ int main(int argc, char *argv[])
         glissade.mesurer(taille, 10);
         glissade.imprimer(cible);
     }
-
-    seule.hide();
-    MesureSaisie saisie(roue, nue);
-    saisie.mesurer(QSize(800, 600));
-    saisie.imprimer();
     return 0;
 }

@@ -1,8 +1,12 @@
 #include "cinematique.h"
+#include "disposition.h"
+#include "geometrieroue.h"
+#include "mainwindow.h"
 #include "sonde.h"
 #include "sonfactice.h"
 #include "zoneroue.h"
 
+#include <QToolButton>
 #include <QtTest>
 
 #include <cmath>
@@ -10,6 +14,7 @@
 namespace {
 
 const QPoint centre(400, 300);
+const QSize legende(GeometrieRoue::largeurLegende, GeometrieRoue::rayonLegende);
 
 // Point at `degres` counter-clockwise on screen from three o'clock, `rayon`
 // pixels from the centre, rounded to the pixel grid.
@@ -27,10 +32,16 @@ double balayage(QPoint p, QPoint q)
                                         double(u.x()) * v.x() + double(u.y()) * v.y()));
 }
 
+QImage apparence(const QIcon &icone)
+{
+    return icone.pixmap(80, 80).toImage();
+}
+
 } // namespace
 
-// The spin model, driven through the wheel's own event handlers and slots.
-class TestWidgetTournant : public QObject
+// The spin model, driven through the wheel's own event handlers and slots;
+// the wheel's geometry and paint, and the window around it.
+class TestRoue : public QObject
 {
     Q_OBJECT
 
@@ -215,6 +226,7 @@ private slots:
         QTest::addColumn<bool>("arrete");
         QTest::newRow("sur la roue") << int(QEvent::MouseButtonPress) << QPoint(400, 100) << true;
         QTest::newRow("double clic") << int(QEvent::MouseButtonDblClick) << QPoint(400, 100) << true;
+        QTest::newRow("au bord") << int(QEvent::MouseButtonPress) << QPoint(400, 1) << true;
         QTest::newRow("au rayon") << int(QEvent::MouseButtonPress) << QPoint(400, 0) << false;
         QTest::newRow("dans un coin") << int(QEvent::MouseButtonPress) << QPoint(10, 10) << false;
     }
@@ -235,30 +247,15 @@ private slots:
         QCOMPARE(sonde->angleRoue(), angle);
     }
 
-    // The hand shows over the wheel, the arrow elsewhere; leaving the wheel
-    // does not end a drag: the wheel keeps following and a release of any
-    // button there launches it.
-    void saisieHorsDeLaRoue_data()
-    {
-        QTest::addColumn<int>("presse");
-        QTest::addColumn<int>("lache");
-        QTest::newRow("gauche") << int(Qt::LeftButton) << int(Qt::LeftButton);
-        QTest::newRow("milieu, puis droit") << int(Qt::MiddleButton) << int(Qt::RightButton);
-    }
-
+    // Leaving the wheel does not end a drag: the wheel keeps following, and
+    // a release there, of any button, launches it.
     void saisieHorsDeLaRoue()
     {
-        QFETCH(int, presse);
-        QFETCH(int, lache);
-        const QPoint p = surCercle(0, 200), q = surCercle(20, 2000);
-        sonde->bouger(p);
-        QCOMPARE(roue->cursor().shape(), Qt::PointingHandCursor);
-        QCOMPARE(sonde->angleRoue(), 0.0f);
-        sonde->presser(p, Qt::MouseButton(presse));
+        const QPoint q = surCercle(20, 2000);
+        sonde->presser(surCercle(0, 200), Qt::MiddleButton);
         sonde->bouger(q);
-        QCOMPARE(roue->cursor().shape(), Qt::ArrowCursor);
         QVERIFY(qAbs(sonde->angleRoue() - 20) < 0.1);
-        sonde->lacher(q, Qt::MouseButton(lache));
+        sonde->lacher(q, Qt::RightButton);
         QCOMPARE(sonde->vitesse(), std::trunc(sonde->dernierPas()));
         QVERIFY(sonde->vitesse() >= 19.0f);
     }
@@ -286,10 +283,100 @@ private slots:
         QVERIFY(sonde->angleRoue() != avant);
     }
 
+    void disposition_data()
+    {
+        QTest::addColumn<QSize>("widget");
+        QTest::addColumn<QRect>("roue");
+        QTest::addColumn<QRect>("legende");
+        QTest::addColumn<QRect>("grain");
+        QTest::addColumn<QPointF>("origineLogo");
+        QTest::addColumn<QSize>("logo");
+        QTest::addColumn<float>("rayon");   // of the grabbable disc
+        QTest::newRow("800x600") << QSize(800, 600) << QRect(-300, -300, 600, 600)
+            << QRect(261, 0, 139, 300) << QRect(-21, -19, 42, 38) << QPointF(672.0, 6.0) << QSize(120, 59) << 300.0f;
+        QTest::newRow("800x1000") << QSize(800, 1000) << QRect(-500, -500, 1000, 1000)
+            << QRect(168, 0, 232, 500) << QRect(-28, -25, 56, 50) << QPointF(632.0, 10.0) << QSize(160, 79) << 400.0f;
+        QTest::newRow("1024x768") << QSize(1024, 768) << QRect(-384, -384, 768, 768)
+            << QRect(334, 0, 178, 384) << QRect(-26, -24, 53, 48) << QPointF(860.76, 7.68) << QSize(153, 76) << 384.0f;
+        QTest::newRow("801x601") << QSize(801, 601) << QRect(-300, -300, 601, 601)
+            << QRect(261, 0, 139, 300) << QRect(-21, -19, 42, 38) << QPointF(672.99, 6.01) << QSize(120, 59) << 300.0f;
+        // A picture without pixels is left out instead of being divided by.
+        QTest::newRow("widget vide") << QSize(0, 0) << QRect(0, 0, 0, 0)
+            << QRect(0, 0, 0, 0) << QRect(0, 0, 0, 0) << QPointF(0, 0) << QSize(0, 0) << 0.0f;
+    }
+
+    void disposition()
+    {
+        QFETCH(QSize, widget);
+        QFETCH(QPointF, origineLogo);
+        const Disposition d = disposer(widget, GeometrieRoue::tailleGrain, legende, GeometrieRoue::tailleLogo);
+        QCOMPARE(d.centre, QPoint(widget.width() / 2, widget.height() / 2));
+        QTEST(d.roue, "roue");
+        QTEST(d.legende, "legende");
+        QTEST(d.grain, "grain");
+        QTEST(d.logo, "logo");
+        QTEST(rayonRoue(widget), "rayon");
+        QVERIFY(qAbs(d.origineLogo.x() - origineLogo.x()) < 1e-9);
+        QVERIFY(qAbs(d.origineLogo.y() - origineLogo.y()) < 1e-9);
+        for (const QSize vide : {QSize(0, 91), QSize(100, 0)}) {
+            const Disposition sans = disposer(widget, vide, vide, vide);
+            QVERIFY(sans.grain.isEmpty() && sans.legende.isEmpty() && sans.logo.isEmpty());
+        }
+    }
+
+    // A real paint clears the surface to light grey.
+    void peinture()
+    {
+        ZoneRoue roue(QString(), nullptr);
+        roue.resize(800, 600);
+        roue.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&roue));
+        const QImage image = roue.grabFrameBuffer();
+        for (const QPoint coin : {QPoint(0, 0), QPoint(799, 599), QPoint(30, 300)})
+            QCOMPARE(QColor(image.pixel(coin)).name(), QStringLiteral("#f0f0f0"));
+    }
+
+    void fenetre()
+    {
+        const MainWindow fenetre;
+        QCOMPARE(fenetre.windowTitle(), QStringLiteral("Dravoune"));
+        QCOMPARE(fenetre.minimumSize(), QSize(600, 800));
+        QCOMPARE(fenetre.centralWidget()->minimumSize(), QSize(800, 600));
+        const QMetaObject &mo = MainWindow::staticMetaObject;
+        QCOMPARE(mo.methodCount() - mo.methodOffset(), 1);
+        QCOMPARE(mo.method(mo.methodOffset()).methodSignature(), QByteArray("toggleSon()"));
+        QCOMPARE(mo.method(mo.methodOffset()).access(), QMetaMethod::Private);
+    }
+
+    // The button shows the sound's state and mutes a coast without
+    // stopping it.
+    void basculeDuSon()
+    {
+        SonFactice::remettre();
+        MainWindow fenetre;
+        auto *bouton = fenetre.findChild<QToolButton *>();
+        auto *roue = qobject_cast<ZoneRoue *>(fenetre.centralWidget());
+        QVERIFY(bouton && roue);
+        Sonde sonde(*roue);
+        const QImage avec = apparence(QIcon(QStringLiteral(":assets/sound.png")));
+        const QImage sans = apparence(QIcon(QStringLiteral(":assets/soundoff.png")));
+        QVERIFY(avec != sans);
+        QCOMPARE(apparence(bouton->icon()), avec);
+        roue->declencher(10);
+        for (int clic = 1; clic <= 3; ++clic) {
+            QTest::mouseClick(bouton, Qt::LeftButton);
+            sonde.ticAuto();
+            QCOMPARE(apparence(bouton->icon()), clic % 2 ? sans : avec);
+            QCOMPARE(SonFactice::lectures, clic / 2);
+            QCOMPARE(SonFactice::arrets, clic);
+            QVERIFY(sonde.topTimer().isActive());
+        }
+    }
+
 private:
     std::unique_ptr<ZoneRoue> roue;
     std::unique_ptr<Sonde> sonde;
 };
 
-QTEST_MAIN(TestWidgetTournant)
-#include "tst_widgettournant.moc"
+QTEST_MAIN(TestRoue)
+#include "tst_roue.moc"

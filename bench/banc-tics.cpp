@@ -1,0 +1,131 @@
+#include "appli.h"
+#include "echantillon.h"
+#include "enregistrement.h"
+#include "tableau.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMap>
+#include <QTemporaryDir>
+
+#include <algorithm>
+
+namespace {
+
+// Parts of a tick closer than this, in s, are one tick (see the tests).
+constexpr double memeTic = 0.1;
+// How far from its place, in ms, a heard tick still counts as that tick.
+constexpr double fenetre = 100;
+
+struct Appel
+{
+    double ms;
+    QString timer;
+    int intervalle;   // -1 for a stop
+};
+
+QVector<Appel> lireJournal(const QString &chemin)
+{
+    QFile f(chemin);
+    QVector<Appel> appels;
+    if (f.open(QIODevice::ReadOnly))
+        for (const QByteArray &ligne : f.readAll().split('\n')) {
+            const QList<QByteArray> c = ligne.split(' ');
+            if (c.size() == 3)
+                appels.append({c[0].toDouble(), QString::fromLatin1(c[1]), c[2].toInt()});
+        }
+    return appels;
+}
+
+// The tick timer's calls from the coast's first arming on: the timer armed
+// most often at tick periods, which are never shorter than 150 ms.
+QVector<Appel> ticsDeLaGlissade(const QVector<Appel> &appels)
+{
+    QMap<QString, int> armements;
+    for (const Appel &a : appels)
+        armements[a.timer] += a.intervalle >= 150;
+    const auto tic = std::max_element(armements.begin(), armements.end());
+    QVector<Appel> appelsTic;
+    for (const Appel &a : appels)
+        if (tic != armements.end() && a.timer == tic.key() && (!appelsTic.isEmpty() || a.intervalle >= 150))
+            appelsTic << a;
+    return appelsTic;
+}
+
+} // namespace
+
+// A fling of the real program, repeated: the program is started, its wheel
+// dragged 25° with the real pointer (no drag tick) and let go at 5° per
+// frame, and the recording of the audio server is compared with the ticks
+// the program played, told by its tick timer's restarts: each played tick
+// re-arms the timer, or stops it after the closing tick. Delays are from
+// when each tick was due, the first coast tick aligned.
+//   banc-tics [runs]
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    const int essais = qMax(1, QCoreApplication::arguments().value(1, QStringLiteral("30")).toInt());
+    QTemporaryDir dossier;
+    int complets = 0, clotures = 0, joues = 0, entendus = 0;
+    Echantillon retards, retardsCloture;
+    for (int essai = 0; essai < essais; ++essai) {
+        const QString journal = dossier.filePath(QStringLiteral("journal-%1").arg(essai));
+        Appli appli;
+        appli.environnement().insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(DRAVOUNE_JOURNAL_TIMERS));
+        appli.environnement().insert(QStringLiteral("DRAVOUNE_JOURNAL"), journal);
+        Enregistrement enregistrement;
+        if (!appli.demarrer(QStringLiteral(DRAVOUNE_DOSSIER_TIC)) || !enregistrement.demarrer()
+            || appli.glisser(0, 25, 2, 5.5).dernierPas < 5)
+            qFatal("run %d: the program does not start or turn", essai);
+        // The closing tick stops the timer; it comes within 10 s of the last.
+        Appli::attendre([&] {
+            const QVector<Appel> t = ticsDeLaGlissade(lireJournal(journal));
+            return t.size() > 1 && t.last().intervalle < 0;
+        }, 40000, 100);
+        Appli::attendre([] { return false; }, 500);
+        const QVector<Appel> t = ticsDeLaGlissade(lireJournal(journal));
+        const QVector<double> sons = enregistrement.attaques(memeTic);
+        appli.fermer();
+
+        // Tick k was played at the call that re-armed the timer after it,
+        // and was due one period after the call before.
+        int trouves = 0;
+        bool cloture = false;
+        for (int k = 1; k < t.size() && !sons.isEmpty(); ++k) {
+            const double du = t[k - 1].ms + t[k - 1].intervalle - (t[0].ms + t[0].intervalle);
+            const auto proche = std::min_element(sons.begin(), sons.end(), [&](double a, double b) {
+                return qAbs(1000 * (a - sons[0]) - du) < qAbs(1000 * (b - sons[0]) - du);
+            });
+            const double retard = 1000 * (*proche - sons[0]) - du;
+            if (qAbs(retard) > fenetre)
+                continue;
+            ++trouves;
+            // The first tick is the one the others are aligned on.
+            if (k > 1)
+                retards.ajouter(retard);
+            if (k + 1 == t.size()) {
+                cloture = true;
+                retardsCloture.ajouter(retard);
+            }
+        }
+        joues += t.size() - 1;
+        entendus += sons.size();
+        complets += trouves == t.size() - 1 && sons.size() == t.size() - 1;
+        clotures += cloture;
+        qInfo("run %d: %d ticks played, %d heard, %d in place, closing tick %s", essai + 1,
+              int(t.size()) - 1, int(sons.size()), trouves, cloture ? "heard" : "LOST");
+    }
+    const QString tous = QStringLiteral("%1 of %2").arg(essais).arg(essais);
+    Tableau::imprimer({QStringLiteral("Fling of the program: runs with every tick heard"), {},
+                       QStringLiteral("%1 of %2").arg(complets).arg(essais), {}, {}, tous, Tableau::verdict(complets == essais)});
+    Tableau::imprimer({QStringLiteral("Fling of the program: ticks heard / played"), {},
+                       QStringLiteral("%1 / %2").arg(entendus).arg(joues), {}, {}, {}, {}});
+    Tableau::imprimer({QStringLiteral("Fling of the program: closing tick heard"), {},
+                       QStringLiteral("%1 of %2").arg(clotures).arg(essais), {}, {}, tous, Tableau::verdict(clotures == essais)});
+    for (const auto &[nom, e] : {std::pair<QString, const Echantillon &>{QStringLiteral("every tick"), retards},
+                                 {QStringLiteral("closing tick"), retardsCloture}})
+        Tableau::imprimer({QStringLiteral("Fling of the program: %1 heard after due, median / max (ms)").arg(nom), {},
+                           Tableau::nombre(e.mediane(), 1) + " / " + Tableau::nombre(e.centile(100), 1), {}, {},
+                           QStringLiteral("≤ 30"), Tableau::verdict(e.centile(100) <= 30)});
+    return 0;
+}
