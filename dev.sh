@@ -36,27 +36,38 @@ build_checked() {
 }
 
 run() {
+    bureau=$(pwd)/tools/bureau.sh
     # The program finds its tick under assets/ beside it.
     cd "$BUILD/src/app"
     if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
         exec ./dravoune
     fi
     shot=$(pwd)/dravoune-screenshot.png
-    xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
+    tmp=$(mktemp -d)
+    trap 'sh "$bureau" stop "$tmp"; rm -rf "$tmp"' EXIT
+    sh "$bureau" start "$tmp"
+    # Until the window shows the wheel: its centre turns black.
+    sh "$bureau" exec "$tmp" sh -c '
         ./dravoune & pid=$!
-        sleep 4
-        import -window root "$1"
-        kill $pid; wait $pid 2>/dev/null || true' sh "$shot"
+        for essai in $(seq 40); do
+            sleep 0.5
+            for w in $(xdotool search --onlyvisible --pid $pid); do
+                xprop -id $w WM_STATE | grep -q Normal || continue
+                import -window root -crop "$(xwininfo -id $w | awk "/Absolute upper-left X/{x=\$4}
+                    /Absolute upper-left Y/{y=\$4} /Width/{w=\$2} /Height/{h=\$2} END{print w\"x\"h\"+\"x\"+\"y}")" \
+                    +repage "$1"
+            done
+            [ "$(convert "$1" -format "%[fx:p{w/2,h/2}.r]" info: 2>/dev/null)" != 0 ] || break
+        done
+        kill $pid' sh "$shot"
     echo "No display: Dravoune ran on a virtual one. Screenshot: $shot"
 }
 
+# Each build's tests start the private desktop they need and stop it.
 run_tests() {
     BUILD="$BUILD" tools/lint.sh
-    # The end-to-end tests start their own display and audio server.
-    xvfb-run -a -s "-screen 0 1280x1024x24 +extension GLX" \
-        ctest --test-dir "$BUILD" --output-on-failure
-    xvfb-run -a -s "-screen 0 1280x1024x24 +extension GLX" \
-        ctest --test-dir "$BUILD-asan" --output-on-failure -L unit
+    ctest --test-dir "$BUILD" --output-on-failure -j2
+    ctest --test-dir "$BUILD-asan" --output-on-failure -j2
     ctest --test-dir "$BUILD-fuzz" --output-on-failure
 }
 

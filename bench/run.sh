@@ -3,7 +3,7 @@
 # its floor measured in the same run:
 #   bench/run.sh <build dir> [flings]
 # Configures the build with the benchmarks, builds them, runs them on a
-# private desktop (tests/bureau.sh), prints the results table and writes it
+# private desktop (tools/bureau.sh), prints the results table and writes it
 # into bench/RESULTS.md. The tick benchmark repeats a fling 30 times unless
 # told otherwise.
 set -eu
@@ -14,7 +14,7 @@ cmake -S "$bench/.." -B "$build" -DDRAVOUNE_BENCH=ON >/dev/null
 cmake --build "$build" -j"$(nproc)" --target dravoune banc-images banc-demarrage banc-tics >/dev/null
 
 tmp=$(mktemp -d)
-bureau="$bench/../tests/bureau.sh"
+bureau="$bench/../tools/bureau.sh"
 trap 'sh "$bureau" stop "$tmp/bureau"; rm -rf "$tmp"' EXIT INT TERM
 sh "$bureau" start "$tmp/bureau"
 sur() { sh "$bureau" exec "$tmp/bureau" "$@"; }

@@ -1,4 +1,3 @@
-#include "fluxson.h"
 #include "son.h"
 #include "wav.h"
 
@@ -82,25 +81,6 @@ private slots:
         QVERIFY(gros.open(QIODevice::WriteOnly) && gros.write(fichier()) > 0);
         QVERIFY(gros.resize(50 * 1024 * 1024));
         QVERIFY(chargerWav(gros.fileName()).isNull());
-    }
-
-    // The stream plays the sound from its start at each restart, then
-    // silence, unsigned 8-bit silence at mid-scale; a stop silences it at once.
-    void echantillons()
-    {
-        FluxSon flux(lireWav(fichier()));
-        QCOMPARE(flux.read(6), QByteArray(6, 0));
-        flux.rejouer();
-        QCOMPARE(flux.read(6), pcm.left(6));
-        flux.rejouer();
-        QCOMPARE(flux.read(12), pcm + QByteArray(4, 0));
-        flux.rejouer();
-        flux.read(2);
-        flux.arreter();
-        QCOMPARE(flux.read(4), QByteArray(4, 0));
-        FluxSon huitBits(lireWav(fichier(8, 1, "\x10\x20")));
-        huitBits.rejouer();
-        QCOMPARE(huitBits.read(4), QByteArray("\x10\x20\x80\x80"));
     }
 };
 

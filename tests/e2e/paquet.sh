@@ -2,7 +2,7 @@
 # The Debian package built from the build tree, unpacked into a scratch
 # root and checked as a desktop reads it, then started as its launcher
 # would start it: by the entry's Exec, in its Path.
-#   paquet.sh <build dir>     (on a desktop: tests/bureau.sh exec)
+#   paquet.sh <build dir>     (on a desktop: tools/bureau.sh exec)
 set -eu
 build=$(cd "$1" && pwd)
 tmp=$(mktemp -d)

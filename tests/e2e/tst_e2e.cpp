@@ -5,7 +5,6 @@
 #include "zoneroue.h"
 
 #include <QRandomGenerator>
-#include <QScopeGuard>
 #include <QtTest>
 
 #include <cmath>
@@ -103,6 +102,7 @@ private slots:
         QVERIFY(appli.demarrer(QStringLiteral(DRAVOUNE_DOSSIER_TIC)));
         QVERIFY(appli.propriete("WM_NAME").endsWith("= \"Dravoune\""));
         QVERIFY(appli.propriete("_NET_WM_ICON").contains("Icon ("));
+        QCOMPARE(appli.ecran().pixel(0, 0), qRgb(0xf0, 0xf0, 0xf0));
         QVERIFY2(partFond(appli.ecranImmobile()) < 0.1, "no wheel");
     }
 
@@ -133,25 +133,13 @@ private slots:
         QVERIFY2(tics >= 1 && tics <= qAbs(geste.angle) / 30 + 1, qPrintable(QString("%1 ticks").arg(tics)));
     }
 
-    // A fast last move launches the wheel, which coasts on for seconds and
-    // stops.
-    void elan()
+    // A fast last move launches the wheel, which coasts for seconds and
+    // stops. One click on the button mutes the coast, a press on the wheel
+    // stops it before its closing tick; a second click brings the ticks back.
+    void elanEtBasculeDuSon()
     {
-        const QImage repos = appli.ecranImmobile();
-        QVERIFY(appli.glisser(0, 40, 2, 8.5).dernierPas >= 8);
-        QElapsedTimer chrono;
-        chrono.start();
-        const QImage arretee = appli.ecranImmobile();
-        QVERIFY2(chrono.elapsed() > 3000, "the wheel does not coast for seconds");
-        QVERIFY(qAbs(tourEntre(repos, arretee)) > tolerance);
-    }
-
-    // One click on the button mutes the next coast; a second brings the
-    // ticks back. A press on the wheel stops it before its closing tick.
-    void basculeDuSon()
-    {
-        const QImage repos = appli.ecranImmobile();
         for (const bool actif : {false, true}) {
+            const QImage repos = appli.ecranImmobile();
             QVERIFY(appli.cliquer(QPoint(64, 64)));
             Enregistrement enregistrement;
             QVERIFY(enregistrement.demarrer());
@@ -159,8 +147,8 @@ private slots:
             QTest::qWait(3000);
             const int tics = enregistrement.attaques(memeTic).size();
             QVERIFY2(actif ? tics >= 3 : tics == 0, qPrintable(QString("%1 ticks").arg(tics)));
-            QVERIFY(appli.cliquer(QPoint(repos.width() / 2, repos.height() / 3)));
-            QVERIFY(!appli.ecranImmobile().isNull());
+            QVERIFY(actif || appli.cliquer(QPoint(repos.width() / 2, repos.height() / 3)));
+            QVERIFY(qAbs(tourEntre(repos, appli.ecranImmobile())) > tolerance);
         }
     }
 
@@ -213,9 +201,8 @@ private slots:
         QTest::newRow("50 MB") << "file" << fauxTic << (qint64(50) << 20) << false;
     }
 
-    // Started as a cautious user starts it: from a read-only directory,
-    // with the desktop's empty home directory, without the power of root
-    // over file permissions, and with a tick file of every kind of
+    // Started with the desktop's empty home directory, without the power
+    // of root over file permissions, and with a tick file of every kind of
     // wrong, the program shows its wheel, turns, ticks only if the file
     // holds a sound, closes cleanly while coasting, and neither prints nor
     // writes anything. In the sanitized build the sanitizers print any leak
@@ -236,14 +223,6 @@ private slots:
             QVERIFY(tic.open(QIODevice::WriteOnly) && tic.write(contenu) == contenu.size() && (taille == 0 || tic.resize(taille))
                     && (genre == "file" || tic.setPermissions(QFile::Permissions())));
         tic.close();
-        const QStringList lectureSeule{travail, travail + "/assets"};
-        for (const QString &d : lectureSeule)
-            QFile::setPermissions(d, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
-        // Writable again, so that the temporary directory can go.
-        const auto rendre = qScopeGuard([&] {
-            for (const QString &d : lectureSeule)
-                QFile::setPermissions(d, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        });
 
         Appli autre;
         // Mesa keeps the shaders it compiles in the cache directory.
@@ -254,8 +233,8 @@ private slots:
         QStringList commande{"strace", "-D", "-ff", "--seccomp-bpf", "-o", traces + "/t", "-e",
                              "trace=open,openat,creat,truncate,mkdir,mkdirat,rename,renameat,renameat2,"
                              "unlink,unlinkat,link,linkat,symlink,symlinkat", QStringLiteral(DRAVOUNE_PROGRAMME)};
-        // Root would read the unreadable file and write in the read-only
-        // directory: without these capabilities it obeys the permissions.
+        // Root would read the unreadable file: without these capabilities it
+        // obeys the permissions.
         if (::geteuid() == 0)
             commande = QStringList{"setpriv", "--bounding-set=-dac_override,-dac_read_search"} + commande;
         QVERIFY(autre.demarrer(travail, commande));
