@@ -77,7 +77,6 @@ QByteArray SonTic::wav() const
 {
     const QVector<qint16> donnees = echantillons();
     QByteArray pcm(donnees.size() * 2, Qt::Uninitialized);
-    for (int i = 0; i < donnees.size(); ++i)
-        qToLittleEndian(donnees[i], pcm.data() + 2 * i);
+    qToLittleEndian<qint16>(donnees.constData(), donnees.size(), pcm.data());
     return ecrireWav({ formatWav(frequence, 1, 16), pcm });
 }

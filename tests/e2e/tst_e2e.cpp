@@ -227,12 +227,16 @@ private slots:
         Appli autre;
         // Mesa keeps the shaders it compiles in the cache directory.
         autre.environnement().insert("MESA_SHADER_CACHE_DISABLE", "true");
+        QStringList commande{QStringLiteral(DRAVOUNE_PROGRAMME)};
+#ifndef __SANITIZE_ADDRESS__
         // strace -D leaves the program the process's pid and exit code; it
         // traces only the calls that make, remove or open files, so that
-        // the program runs at nearly its own speed.
-        QStringList commande{"strace", "-D", "-ff", "--seccomp-bpf", "-o", traces + "/t", "-e",
-                             "trace=open,openat,creat,truncate,mkdir,mkdirat,rename,renameat,renameat2,"
-                             "unlink,unlinkat,link,linkat,symlink,symlinkat", QStringLiteral(DRAVOUNE_PROGRAMME)};
+        // the program runs at nearly its own speed. LeakSanitizer, in the
+        // sanitized build, cannot work under it.
+        commande = QStringList{"strace", "-D", "-ff", "--seccomp-bpf", "-o", traces + "/t", "-e",
+                               "trace=open,openat,creat,truncate,mkdir,mkdirat,rename,renameat,renameat2,"
+                               "unlink,unlinkat,link,linkat,symlink,symlinkat"} + commande;
+#endif
         // Root would read the unreadable file: without these capabilities it
         // obeys the permissions.
         if (::geteuid() == 0)
