@@ -52,7 +52,7 @@ private slots:
         QTest::newRow("sans format") << entete + donnees << 0;
         QTest::newRow("flottant") << modifie(fichier(16, 2), 20, 3) << 0;
         QTest::newRow("24 bits") << modifie(modifie(f, 34, 24), 32, 3) << 0;
-        QTest::newRow("sans canal") << modifie(f, 22, 0) << 0;
+        QTest::newRow("sans canal") << modifie(modifie(f, 22, 0), 32, 0) << 0;
         QTest::newRow("fréquence nulle") << modifie(f, 24, 0, 4) << 0;
         QTest::newRow("données vides") << fichier(16, 1, QByteArray()) << 0;
     }

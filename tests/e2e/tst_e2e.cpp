@@ -148,7 +148,8 @@ private slots:
             const int tics = enregistrement.attaques(memeTic).size();
             QVERIFY2(actif ? tics >= 3 : tics == 0, qPrintable(QString("%1 ticks").arg(tics)));
             QVERIFY(actif || appli.cliquer(QPoint(repos.width() / 2, repos.height() / 3)));
-            QVERIFY(qAbs(tourEntre(repos, appli.ecranImmobile())) > tolerance);
+            const QImage arretee = appli.ecranImmobile();
+            QVERIFY(!arretee.isNull() && qAbs(tourEntre(repos, arretee)) > tolerance);
         }
     }
 
