@@ -144,7 +144,9 @@ private slots:
             Enregistrement enregistrement;
             QVERIFY(enregistrement.demarrer());
             QVERIFY(appli.glisser(0, 20, 2, 5.5).dernierPas >= 5);
+            const QImage lancee = appli.ecran();
             QTest::qWait(3000);
+            QVERIFY2(appli.ecran() != lancee, "the wheel does not coast");
             const int tics = enregistrement.attaques(memeTic).size();
             QVERIFY2(actif ? tics >= 3 : tics == 0, qPrintable(QString("%1 ticks").arg(tics)));
             QVERIFY(actif || appli.cliquer(QPoint(repos.width() / 2, repos.height() / 3)));
