@@ -9,7 +9,7 @@ BUILD=${BUILD:-build}
 PACKAGES="cmake g++ make pkg-config qtbase5-dev libqt5opengl5-dev qtmultimedia5-dev
   libqt5multimedia5-plugins libgl-dev libgl1-mesa-dri fonts-dejavu-core
   xvfb xauth imagemagick xdotool openbox x11-utils pulseaudio pulseaudio-utils
-  clang libclang-rt-14-dev clang-tidy cppcheck dpkg-dev desktop-file-utils appstream strace"
+  clang libclang-rt-14-dev clang-tidy cppcheck dpkg-dev desktop-file-utils appstream strace lintian"
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

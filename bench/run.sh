@@ -2,15 +2,16 @@
 # Benchmarks of the wheel under Mesa's software OpenGL, each figure beside
 # its floor measured in the same run:
 #   bench/run.sh <build dir> [flings]
-# Configures the build with the benchmarks, builds them, runs them on a
+# Configures the build (optimised, with the benchmarks), builds them, runs them on a
 # private desktop (tools/bureau.sh), prints the results table and writes it
 # into bench/RESULTS.md. The tick benchmark repeats a fling 30 times unless
 # told otherwise.
 set -eu
 [ $# -ge 1 ] || { echo "usage: $0 <build dir> [flings]" >&2; exit 2; }
 bench=$(cd "$(dirname "$0")" && pwd)
+mkdir -p "$1"
 build=$(cd "$1" && pwd)
-cmake -S "$bench/.." -B "$build" -DDRAVOUNE_BENCH=ON >/dev/null
+cmake -S "$bench/.." -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRAVOUNE_BENCH=ON >/dev/null
 cmake --build "$build" -j"$(nproc)" --target dravoune banc-images banc-demarrage banc-tics >/dev/null
 
 tmp=$(mktemp -d)

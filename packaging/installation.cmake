@@ -21,6 +21,20 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${DRAVOUNE_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${DRAVOUNE_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The manual page and the changelog, compressed as Debian has them: at the
+# highest level, without the name and time stamp of the source.
+configure_file(packaging/changelog.in changelog @ONLY)
+foreach(fichier ${CMAKE_CURRENT_BINARY_DIR}/changelog ${PROJECT_SOURCE_DIR}/packaging/dravoune.1)
+  get_filename_component(nom ${fichier} NAME)
+  add_custom_command(OUTPUT ${nom}.gz
+    COMMAND gzip -9nc ${fichier} > ${nom}.gz
+    DEPENDS ${fichier} VERBATIM)
+endforeach()
+add_custom_target(documentation ALL DEPENDS changelog.gz dravoune.1.gz)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/dravoune.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz packaging/copyright
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/dravoune)
+
 foreach(cote 16 24 32 48 64 128 256 512)
   install(FILES assets/icones/dravoune-${cote}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${cote}x${cote}/apps
@@ -31,7 +45,12 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME dravoune)
 set(CPACK_PACKAGE_VENDOR "Éditions Tesk")
 set(CPACK_PACKAGE_CONTACT "Éditions Tesk <dravoune@example.org>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Coffee chart wheel to spin with the mouse")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "coffee chart wheel to spin with the mouse")
+set(CPACK_PACKAGE_DESCRIPTION "Dravoune shows a coffee chart drawn as a wheel and lets you spin it with
+the mouse. Grab the wheel anywhere on its disc and turn it by dragging; let
+go and it coasts on, slowing down, until it stops. A short tick marks the
+turning, and a button switches the ticks on and off. A legend wedge names
+the wheel's eight bands while the wheel turns beneath it.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)

@@ -11,6 +11,7 @@ echec() { echo "paquet: $*" >&2; exit 1; }
 
 cpack -G DEB -B "$tmp" --config "$build/CPackConfig.cmake" >"$tmp/cpack.log" || { cat "$tmp/cpack.log"; exit 1; }
 deb=$(ls "$tmp"/*.deb)
+lintian --fail-on error,warning "$deb" || echec "lintian"
 racine=$tmp/racine
 dpkg-deb -x "$deb" "$racine"
 
@@ -37,13 +38,22 @@ for cote in 16 24 32 48 64 128 256 512; do
     [ "$taille" = "$cote $cote" ] || echec "the $cote px icon is $taille"
 done
 
-# Started from the entry, the program shows its window and ends cleanly
-# when it is closed.
+# Started from the entry, the program shows its window, which a dock
+# matches to the entry, and ends cleanly when it is closed.
 cd "$racine$chemin"
 "$racine/usr/bin/$exec" >"$tmp/sortie" 2>&1 &
 pid=$!
-fenetre=$(timeout 20 xdotool search --sync --onlyvisible --pid $pid --name '^Dravoune$' | head -n 1) \
-    || echec "no window"
+fenetre=
+for essai in $(seq 100); do
+    for w in $(xdotool search --onlyvisible --pid $pid); do
+        ! xprop -id "$w" WM_STATE | grep -q Normal || fenetre=$w
+    done
+    [ -z "$fenetre" ] || break
+    sleep 0.2
+done
+[ -n "$fenetre" ] || echec "no window"
+classe=$(xprop -id "$fenetre" WM_CLASS | sed 's/.*, "\(.*\)"$/\1/')
+[ "$classe" = "$(cle StartupWMClass)" ] || echec "WM_CLASS $classe, StartupWMClass $(cle StartupWMClass)"
 xdotool windowactivate --sync "$fenetre" key --clearmodifiers alt+F4
 code=0
 wait $pid || code=$?

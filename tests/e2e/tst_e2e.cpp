@@ -161,6 +161,19 @@ private slots:
         QVERIFY2(appli.messages().isEmpty(), appli.messages().constData());
     }
 
+    // With two screen pixels to a point, the window opens twice as large
+    // and the wheel fills it.
+    void echelleDouble()
+    {
+        Appli double_;
+        double_.environnement().insert("QT_SCALE_FACTOR", "2");
+        QVERIFY(double_.demarrer(QStringLiteral(DRAVOUNE_DOSSIER_TIC)));
+        const QImage ecran = double_.ecranImmobile();
+        QVERIFY2(ecran.width() >= 1600 && ecran.height() >= 1600, qPrintable(QString("%1 x %2").arg(ecran.width()).arg(ecran.height())));
+        QVERIFY2(partFond(ecran) < 0.1, "no wheel");
+        QCOMPARE(double_.fermer(), 0);
+    }
+
     // Every tick a coast plays is heard, the closing one after seconds of
     // silence included: the wheel runs in this process, with its real
     // sound, so that its tick timer tells how many were played.
