@@ -1,10 +1,14 @@
+#include "appli.h"
 #include "demarrage.h"
 #include "echantillon.h"
 #include "fenetrenue.h"
 #include "roueseule.h"
 #include "tableau.h"
+#include "tempscpu.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QThread>
 #include <QTimer>
 
@@ -13,8 +17,8 @@
 
 namespace {
 
-// Inside the 800 × 800 windows near the top-left corner of the screen, and
-// outside the wheel's disc, where the cleared grey shows.
+// Inside the 800 × 800 windows, near their bottom-left corner and outside
+// the wheel's disc, where the cleared grey shows.
 const QPoint pixelGris(4, 795);
 constexpr int lancements = 7;
 constexpr int limiteGlissadeMs = 30000;
@@ -41,6 +45,23 @@ int plancher(const QString &quoi)
     return QApplication::exec();
 }
 
+// Waits until the process has used less than a twentieth of a core over a
+// quarter of a second, or until the limit; returns the ms waited.
+double attendreLeRepos(pid_t pid, int limiteMs)
+{
+    QElapsedTimer horloge;
+    horloge.start();
+    double avant = tempsCpuProcessus(pid);
+    while (horloge.elapsed() < limiteMs) {
+        QThread::msleep(250);
+        const double apres = tempsCpuProcessus(pid);
+        if (apres - avant < 0.25 / 20.0)
+            break;
+        avant = apres;
+    }
+    return double(horloge.elapsed());
+}
+
 } // namespace
 
 // Start-up and peak memory of the program against the bare window and the
@@ -55,15 +76,16 @@ int main(int argc, char *argv[])
         return plancher(arguments.value(1));
 
     const QString soi = QCoreApplication::applicationFilePath();
+    const QString programme = QFileInfo(arguments.value(1)).absoluteFilePath();
+    const QString dossier = QFileInfo(programme).absolutePath();
+    // A first start of each fills the file cache and tells where the window
+    // manager shows its window.
     std::vector<std::unique_ptr<Demarrage>> programmes;
-    for (const QStringList &commande : {QStringList{arguments.value(1)}, QStringList{soi, "--nue"}, QStringList{soi, "--seule"}})
-        programmes.push_back(std::make_unique<Demarrage>(commande, pixelGris));
-    Demarrage &roue = *programmes[0];
-
-    // A first start of each fills the file cache.
-    for (auto &p : programmes) {
-        p->lancer();
-        p->arreter();
+    for (const QStringList &commande : {QStringList{programme}, QStringList{soi, "--nue"}, QStringList{soi, "--seule"}}) {
+        Appli appli;
+        if (!appli.demarrer(dossier, commande))
+            qFatal("%s shows no window", qPrintable(commande.join(' ')));
+        programmes.push_back(std::make_unique<Demarrage>(commande, appli.geometrie().topLeft(), pixelGris));
     }
     Echantillon temps[3];
     for (int i = 0; i < lancements; ++i) {
@@ -83,11 +105,17 @@ int main(int argc, char *argv[])
                        QStringLiteral("≤ 1.5×"), Tableau::verdict(med <= 1.5 * medNu),
                        Tableau::reference(temps[2].mediane(), med, 0)});
 
-    roue.lancer();
-    roue.lancerLaRoue();
-    const double glissade = roue.attendreLeRepos(limiteGlissadeMs);
-    const double mo = double(roue.memoireCreteKo()) / 1024.0;
-    roue.arreter();
+    // A drag a quarter turn round, whose last step of 10 degrees launches
+    // the coast.
+    double glissade = 0.0;
+    double mo = 0.0;
+    {
+        Appli roue;
+        if (!roue.demarrer(dossier, {programme}) || roue.glisser(0, 90, 10, 10).dernierPas < 9)
+            qFatal("the wheel does not turn");
+        glissade = attendreLeRepos(pid_t(roue.pid()), limiteGlissadeMs);
+        mo = double(memoireCreteKo(pid_t(roue.pid()))) / 1024.0;
+    }
     double autres[2];
     for (size_t p = 1; p < 3; ++p) {
         // The floors never rest: they turn for as long as the coast took.

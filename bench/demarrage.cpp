@@ -9,7 +9,6 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QThread>
-#include <QtMath>
 
 namespace {
 
@@ -21,15 +20,10 @@ QRgb lirePixel(const QPoint &p)
         .toImage().pixel(0, 0);
 }
 
-void xdotool(const QStringList &arguments)
-{
-    QProcess::execute(QStringLiteral("xdotool"), arguments);
-}
-
 } // namespace
 
-Demarrage::Demarrage(const QStringList &commande, const QPoint &pixel)
-    : commande(commande), pixel(pixel), processus()
+Demarrage::Demarrage(const QStringList &commande, const QPoint &origine, const QPoint &pixel)
+    : commande(commande), pixel(origine + pixel), processus()
 {
     // The program finds its tick beside it.
     processus.setWorkingDirectory(QFileInfo(commande.first()).absolutePath());
@@ -44,8 +38,12 @@ Demarrage::~Demarrage()
 
 double Demarrage::lancer()
 {
-    if (lirePixel(pixel) == grisEfface)
-        qFatal("the pixel shows the grey before any window");
+    // The window of the previous start may still be going.
+    for (int i = 0; lirePixel(pixel) == grisEfface; ++i) {
+        if (i == 100)
+            qFatal("the pixel shows the grey before any window");
+        QThread::msleep(50);
+    }
     QElapsedTimer horloge;
     horloge.start();
     processus.start(commande.first(), commande.mid(1));
@@ -55,38 +53,6 @@ double Demarrage::lancer()
         QThread::usleep(500);
     }
     return -1.0;
-}
-
-void Demarrage::lancerLaRoue()
-{
-    // A drag a quarter turn round the centre of the 800 × 800 window, whose
-    // last step of about 10 degrees becomes the speed of the coast.
-    QStringList glisser{QStringLiteral("mousemove"), QStringLiteral("600"), QStringLiteral("400"),
-                        QStringLiteral("mousedown"), QStringLiteral("1")};
-    for (int degres = 10; degres <= 90; degres += 10) {
-        const double a = qDegreesToRadians(double(degres));
-        glisser << QStringLiteral("sleep") << QStringLiteral("0.02")
-                << QStringLiteral("mousemove") << QString::number(qRound(400 + 200 * qCos(a)))
-                << QString::number(qRound(400 - 200 * qSin(a)));
-    }
-    glisser << QStringLiteral("mouseup") << QStringLiteral("1");
-    xdotool(glisser);
-}
-
-double Demarrage::attendreLeRepos(int limiteMs)
-{
-    QElapsedTimer horloge;
-    horloge.start();
-    const pid_t pid = pid_t(processus.processId());
-    double avant = tempsCpuProcessus(pid);
-    while (horloge.elapsed() < limiteMs) {
-        QThread::msleep(250);
-        const double apres = tempsCpuProcessus(pid);
-        if (apres - avant < 0.25 / 20.0)
-            break;
-        avant = apres;
-    }
-    return double(horloge.elapsed());
 }
 
 long Demarrage::memoireCreteKo() const

@@ -11,17 +11,13 @@
 class Demarrage
 {
 public:
-    Demarrage(const QStringList &commande, const QPoint &pixel);
+    // The pixel is given in the window, which shows at origine.
+    Demarrage(const QStringList &commande, const QPoint &origine, const QPoint &pixel);
     ~Demarrage();
 
     // ms from the start of the process to its first frame, or -1 when none
     // comes within 20 s.
     double lancer();
-    // Drags the wheel of the window with the real pointer and lets it go.
-    void lancerLaRoue();
-    // Waits until the process has used less than a twentieth of a core over
-    // a quarter of a second, or until the limit; returns the ms waited.
-    double attendreLeRepos(int limiteMs);
     long memoireCreteKo() const;
     void arreter();
 

@@ -76,6 +76,11 @@ QByteArray Appli::messages()
     return sortie;
 }
 
+qint64 Appli::pid() const
+{
+    return programme.processId();
+}
+
 QString Appli::propriete(const QString &nom) const
 {
     QByteArray valeur;

@@ -32,6 +32,7 @@ public:
     QProcessEnvironment &environnement();
     // Whatever the program has printed so far, on either channel.
     QByteArray messages();
+    qint64 pid() const;
 
     // A property of the window as xprop prints it: name, type and value.
     QString propriete(const QString &nom) const;
