@@ -5,17 +5,21 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <cmath>
+#include <iterator>
 
 namespace {
 
 // Parts of a tick closer than this, in s, are one tick (see the tests).
 constexpr double memeTic = 0.1;
-// How far from its place, in ms, a heard tick still counts as that tick.
-constexpr double fenetre = 100;
+// How far from its place, in ms, the first tick aligned, a heard tick
+// still counts as the one played there.
+constexpr double fenetre = 60;
 
 struct Appel
 {
@@ -58,13 +62,15 @@ QVector<Appel> ticsDeLaGlissade(const QVector<Appel> &appels)
 // dragged 25° with the real pointer (no drag tick) and let go at 5° per
 // frame, and the recording of the audio server is compared with the ticks
 // the program played, told by its tick timer's restarts: each played tick
-// re-arms the timer, or stops it after the closing tick. Delays are from
-// when each tick was due, the first coast tick aligned.
-//   banc-tics [runs]
+// re-arms the timer, or stops it after the closing tick. Lateness is from
+// when each tick was due, beyond the run's usual delay from played to heard.
+//   banc-tics [runs [program]]
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    const int essais = qMax(1, QCoreApplication::arguments().value(1, QStringLiteral("30")).toInt());
+    const QStringList arguments = QCoreApplication::arguments();
+    const int essais = qMax(1, arguments.value(1, QStringLiteral("30")).toInt());
+    const QFileInfo programme(arguments.value(2, QStringLiteral(DRAVOUNE_PROGRAMME)));
     QTemporaryDir dossier;
     int complets = 0, clotures = 0, joues = 0, entendus = 0;
     Echantillon retards, retardsCloture;
@@ -74,7 +80,7 @@ int main(int argc, char *argv[])
         appli.environnement().insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(DRAVOUNE_JOURNAL_TIMERS));
         appli.environnement().insert(QStringLiteral("DRAVOUNE_JOURNAL"), journal);
         Enregistrement enregistrement;
-        if (!appli.demarrer(QStringLiteral(DRAVOUNE_DOSSIER_TIC)) || !enregistrement.demarrer()
+        if (!appli.demarrer(programme.absolutePath(), {programme.absoluteFilePath()}) || !enregistrement.demarrer()
             || appli.glisser(0, 25, 2, 5.5).dernierPas < 5)
             qFatal("run %d: the program does not start or turn", essai);
         // The closing tick stops the timer; it comes within 10 s of the last.
@@ -88,25 +94,31 @@ int main(int argc, char *argv[])
         appli.fermer();
 
         // Tick k was played at the call that re-armed the timer after it,
-        // and was due one period after the call before.
-        int trouves = 0;
-        bool cloture = false;
+        // and was due one period after the call before. The sound heard
+        // nearest to when it was played, the first tick aligned, is taken
+        // for it. It is heard late by what its timer was late, and by what
+        // its sound took beyond the run's usual delay to the recording.
+        QVector<double> sorties;   // heard after played, NaN if not heard
         for (int k = 1; k < t.size() && !sons.isEmpty(); ++k) {
-            const double du = t[k - 1].ms + t[k - 1].intervalle - (t[0].ms + t[0].intervalle);
+            const double joue = t[k].ms - t[1].ms;
             const auto proche = std::min_element(sons.begin(), sons.end(), [&](double a, double b) {
-                return qAbs(1000 * (a - sons[0]) - du) < qAbs(1000 * (b - sons[0]) - du);
+                return qAbs(1000 * (a - sons[0]) - joue) < qAbs(1000 * (b - sons[0]) - joue);
             });
-            const double retard = 1000 * (*proche - sons[0]) - du;
-            if (qAbs(retard) > fenetre)
+            const double sortie = 1000 * (*proche - sons[0]) - joue;
+            sorties << (qAbs(sortie) <= fenetre ? sortie : qQNaN());
+        }
+        QVector<double> tries;
+        std::copy_if(sorties.begin(), sorties.end(), std::back_inserter(tries), [](double e) { return !std::isnan(e); });
+        std::sort(tries.begin(), tries.end());
+        const int trouves = tries.size();
+        const bool cloture = !sorties.isEmpty() && !std::isnan(sorties.last());
+        for (int k = 1; k < t.size() && trouves > 0; ++k) {
+            const double retard = sorties[k - 1] - tries[trouves / 2] + t[k].ms - (t[k - 1].ms + t[k - 1].intervalle);
+            if (std::isnan(retard))
                 continue;
-            ++trouves;
-            // The first tick is the one the others are aligned on.
-            if (k > 1)
-                retards.ajouter(retard);
-            if (k + 1 == t.size()) {
-                cloture = true;
+            retards.ajouter(retard);
+            if (k + 1 == t.size())
                 retardsCloture.ajouter(retard);
-            }
         }
         joues += t.size() - 1;
         entendus += sons.size();

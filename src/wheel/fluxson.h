@@ -3,25 +3,25 @@
 
 #include "wav.h"
 
-#include <QIODevice>
+#include <QObject>
 
 #include <memory>
 
 class QAudioOutput;
+class QIODevice;
+class QTimer;
 
-// The samples of a short sound followed by silence, pulled by an audio
+// The samples of a short sound followed by silence, written to an audio
 // output that it opens and owns. Once the sound has played out and some
 // silence after it, the output is paused, so that an idle wheel costs no
-// CPU; a restart resumes it.
-class FluxSon : public QIODevice
+// CPU; a restart resumes it and writes the sound at once.
+class FluxSon : public QObject
 {
     Q_OBJECT
 
 public:
     explicit FluxSon(const Wav &wav);
     ~FluxSon() override;
-
-    bool isSequential() const override;
 
 public slots:
     // Opens the default audio output on this stream, if there is one that
@@ -31,19 +31,19 @@ public slots:
     void arreter();
 
 private slots:
-    void mettreEnVeille();
-
-protected:
-    qint64 readData(char *data, qint64 maxlen) override;
-    qint64 writeData(const char *data, qint64 len) override;
+    // Writes the rest of the sound, then silence, as far as the output has
+    // room; pauses it after enough silence.
+    void ecrire();
 
 private:
     const Wav wav;
     int position;         // next byte to play; the sound's size when silent
-    qint64 silence;       // bytes of silence pulled since the sound ended
+    qint64 silence;       // bytes of silence written since the sound ended
     const qint64 silenceAvantVeille;
     bool enVeille;        // the output is paused by us
+    QTimer *minuterie;
     std::unique_ptr<QAudioOutput> sortie;
+    QIODevice *entree;    // the output's, written to
 };
 
 #endif
