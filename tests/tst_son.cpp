@@ -82,6 +82,22 @@ private slots:
         QVERIFY(gros.resize(50 * 1024 * 1024));
         QVERIFY(chargerWav(gros.fileName()).isNull());
     }
+
+    // Closed while it plays: the audio output frees its device as it closes
+    // and runs the event loop; nothing may write to that device after (the
+    // sanitized build reports it).
+    void fermetureEnJouant()
+    {
+        QTemporaryDir dossier;
+        QFile f(dossier.filePath("long.wav"));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(ecrireWav({formatWav(44100, 1, 16), QByteArray(88200, 0x40)})) > 0);
+        f.close();
+        for (int essai = 0; essai < 10; ++essai) {
+            Son son(f.fileName());
+            son.play();
+            QTest::qWait(20 + 5 * essai);
+        }
+    }
 };
 
 QTEST_MAIN(TestSon)

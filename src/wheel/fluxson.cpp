@@ -32,8 +32,12 @@ FluxSon::FluxSon(const Wav &wav)
 
 FluxSon::~FluxSon()
 {
-    if (sortie)
-        sortie->stop();
+    // Closing the output runs the event loop: neither the timer nor a queued
+    // restart may write to the device the output has already freed.
+    minuterie->stop();
+    const std::unique_ptr<QAudioOutput> fermee = std::move(sortie);
+    if (fermee)
+        fermee->stop();
 }
 
 void FluxSon::ouvrirSortie()
