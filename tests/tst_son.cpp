@@ -1,6 +1,7 @@
 #include "son.h"
 #include "wav.h"
 
+#include <QAudioDeviceInfo>
 #include <QtEndian>
 #include <QtTest>
 
@@ -23,6 +24,14 @@ QByteArray modifie(QByteArray f, int position, quint32 valeur, int octets = 2)
     return f.replace(position, octets, le, octets);
 }
 
+// A second of sound, in a file of the directory.
+QString sonLong(const QTemporaryDir &dossier)
+{
+    QFile f(dossier.filePath("long.wav"));
+    return f.open(QIODevice::WriteOnly) && f.write(ecrireWav({formatWav(44100, 1, 16), QByteArray(88200, 0x40)})) > 0
+        ? f.fileName() : QString();
+}
+
 } // namespace
 
 class TestSon : public QObject
@@ -30,6 +39,14 @@ class TestSon : public QObject
     Q_OBJECT
 
 private slots:
+    // Qt's audio engine lives in the thread that first asks for it, and
+    // learns there that the server went away: here the main thread, which
+    // outlives every sound.
+    void initTestCase()
+    {
+        QAudioDeviceInfo::defaultOutputDevice();
+    }
+
     void lecture_data()
     {
         QTest::addColumn<QByteArray>("octets");
@@ -89,14 +106,27 @@ private slots:
     void fermetureEnJouant()
     {
         QTemporaryDir dossier;
-        QFile f(dossier.filePath("long.wav"));
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(ecrireWav({formatWav(44100, 1, 16), QByteArray(88200, 0x40)})) > 0);
-        f.close();
         for (int essai = 0; essai < 10; ++essai) {
-            Son son(f.fileName());
+            Son son(sonLong(dossier));
             son.play();
             QTest::qWait(20 + 5 * essai);
         }
+    }
+
+    // The audio server drops the program while it plays: the output closes
+    // by itself and frees its device; the ticks after it are silent.
+    void serveurPerdu()
+    {
+        QTemporaryDir dossier;
+        Son son(sonLong(dossier));
+        son.play();
+        QTest::qWait(300);
+        const QString pid = QString::number(QCoreApplication::applicationPid());
+        QCOMPARE(QProcess::execute("sh", {"-c", "pacmd list-clients | awk '/index:/ {c = $2} /process.id = \"" + pid
+                                                + "\"/ {print c}' | xargs -rn1 pacmd kill-client"}), 0);
+        QTest::qWait(300);
+        son.play();
+        QTest::qWait(300);
     }
 };
 

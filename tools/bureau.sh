@@ -3,7 +3,8 @@
 # screen: a virtual X display (3840 x 2160, room for two full-HD windows
 # side by side) with a window manager, and an audio server whose only
 # output is a null sink "nul", kept busy by a silent stream so that a
-# recording of its monitor times the program and not the sink waking up.
+# recording of its monitor times the program and not the sink waking up;
+# pacmd drives it (a test drops a client with it).
 #   bureau.sh start DIR         starts it; DIR/env names it
 #   bureau.sh exec DIR CMD...   runs CMD on it
 #   bureau.sh stop DIR          stops it
@@ -54,7 +55,8 @@ start)
     lancer openbox.log openbox
     attendre 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
     lancer pulseaudio.log pulseaudio -n --daemonize=no --exit-idle-time=-1 \
-        --load="module-null-sink sink_name=nul" --load="module-native-protocol-unix auth-anonymous=1"
+        --load="module-null-sink sink_name=nul" --load="module-native-protocol-unix auth-anonymous=1" \
+        --load=module-cli-protocol-unix
     attendre 'pactl info'
     lancer pacat.log pacat --playback /dev/zero
     attendre 'pactl list short sinks | grep -q RUNNING'

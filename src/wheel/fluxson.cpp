@@ -24,7 +24,7 @@ FluxSon::FluxSon(const Wav &wav)
       enVeille(false),
       minuterie(new QTimer(this)),
       sortie(),
-      entree(nullptr)
+      entree()
 {
     minuterie->setTimerType(Qt::PreciseTimer);
     connect(minuterie, &QTimer::timeout, this, &FluxSon::ecrire);
@@ -32,9 +32,8 @@ FluxSon::FluxSon(const Wav &wav)
 
 FluxSon::~FluxSon()
 {
-    // Closing the output runs the event loop: neither the timer nor a queued
-    // restart may write to the device the output has already freed.
-    minuterie->stop();
+    // Closing the output runs the event loop: a queued restart or a top-up
+    // must find no output left.
     const std::unique_ptr<QAudioOutput> fermee = std::move(sortie);
     if (fermee)
         fermee->stop();
@@ -83,6 +82,11 @@ void FluxSon::arreter()
 
 void FluxSon::ecrire()
 {
+    // Closed, by us or by the output itself: nothing to write to.
+    if (!sortie || !entree) {
+        minuterie->stop();
+        return;
+    }
     const int trame = wav.format.bytesPerFrame();
     const int place = sortie->bytesFree() / trame * trame;
     QByteArray morceau = wav.pcm.mid(position, place);

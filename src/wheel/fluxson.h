@@ -3,12 +3,13 @@
 
 #include "wav.h"
 
+#include <QIODevice>
 #include <QObject>
+#include <QPointer>
 
 #include <memory>
 
 class QAudioOutput;
-class QIODevice;
 class QTimer;
 
 // The samples of a short sound followed by silence, written to an audio
@@ -43,7 +44,9 @@ private:
     bool enVeille;        // the output is paused by us
     QTimer *minuterie;
     std::unique_ptr<QAudioOutput> sortie;
-    QIODevice *entree;    // the output's, written to
+    // The output's, written to; the output frees it when it closes, which
+    // it does by itself when the audio server goes away.
+    QPointer<QIODevice> entree;
 };
 
 #endif
