@@ -46,20 +46,16 @@ run() {
     tmp=$(mktemp -d)
     trap 'sh "$bureau" stop "$tmp"; rm -rf "$tmp"' EXIT
     sh "$bureau" start "$tmp"
-    # Until the window shows the wheel: its centre turns black.
     sh "$bureau" exec "$tmp" sh -c '
         ./dravoune & pid=$!
+        w=$(sh "$2" fenetre "$3" $pid)
+        # Until the window shows the wheel: its centre turns black.
         for essai in $(seq 40); do
             sleep 0.5
-            for w in $(xdotool search --onlyvisible --pid $pid); do
-                xprop -id $w WM_STATE | grep -q Normal || continue
-                import -window root -crop "$(xwininfo -id $w | awk "/Absolute upper-left X/{x=\$4}
-                    /Absolute upper-left Y/{y=\$4} /Width/{w=\$2} /Height/{h=\$2} END{print w\"x\"h\"+\"x\"+\"y}")" \
-                    +repage "$1"
-            done
-            [ "$(convert "$1" -format "%[fx:p{w/2,h/2}.r]" info: 2>/dev/null)" != 0 ] || break
+            import -window "$w" "$1"
+            [ "$(convert "$1" -format "%[fx:p{w/2,h/2}.r]" info:)" != 0 ] || break
         done
-        kill $pid' sh "$shot"
+        kill $pid' sh "$shot" "$bureau" "$tmp"
     echo "No display: Dravoune ran on a virtual one. Screenshot: $shot"
 }
 

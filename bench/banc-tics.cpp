@@ -15,8 +15,6 @@
 
 namespace {
 
-// Parts of a tick closer than this, in s, are one tick (see the tests).
-constexpr double memeTic = 0.1;
 // How far from its place, in ms, a heard tick still counts as the one
 // played there.
 constexpr double fenetre = 60;
@@ -90,7 +88,7 @@ int main(int argc, char *argv[])
         }, 40000, 100);
         Appli::attendre([] { return false; }, 500);
         const QVector<Appel> t = ticsDeLaGlissade(lireJournal(journal));
-        const QVector<double> sons = enregistrement.attaques(memeTic);
+        const QVector<double> sons = enregistrement.attaques();
         appli.fermer();
 
         // Tick k was played at the call that re-armed the timer after it,

@@ -22,7 +22,6 @@ namespace {
 
 const QPointF centreRoue(largeurRoue / 2.0, hauteurRoue / 2.0);
 const QPointF apex(largeurLegende, rayonLegende);
-constexpr qreal unite = GeometrieRoue::rayonRoue / unites;
 
 QString chemin(const QString &nom)
 {

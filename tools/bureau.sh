@@ -7,6 +7,8 @@
 # pacmd drives it (a test drops a client with it).
 #   bureau.sh start DIR         starts it; DIR/env names it
 #   bureau.sh exec DIR CMD...   runs CMD on it
+#   bureau.sh fenetre DIR PID   prints the window of process PID once the
+#                               window manager shows it
 #   bureau.sh stop DIR          stops it
 set -eu
 dir=$2
@@ -65,6 +67,19 @@ exec)
     shift 2
     adopter
     exec "$@"
+    ;;
+fenetre)
+    # A program's other native windows (its GL surface, its buttons) are
+    # not managed.
+    adopter
+    for essai in $(seq 100); do
+        for w in $(xdotool search --onlyvisible --pid "$3"); do
+            ! xprop -id "$w" WM_STATE | grep -q Normal || { echo "$w"; exit 0; }
+        done
+        sleep 0.2
+    done
+    echo "bureau: no window for process $3" >&2
+    exit 1
     ;;
 stop)
     # The silent stream first, the display last.

@@ -24,6 +24,8 @@ constexpr int secteurPartenaires = 2;
 constexpr int unites = 11;
 constexpr int unitesDisque = 3;
 constexpr int bandes = unites - unitesDisque;
+// An eleventh of the wheel's radius, in pixels.
+constexpr qreal unite = rayonRoue / unites;
 
 // Bands counted from the rim inwards.
 enum Bande { Famille, Nom, Caracteristiques, Origine, Force, Acidite, Amertume, Cafeine };

@@ -11,10 +11,6 @@ using namespace GeometrieRoue;
 
 namespace {
 
-constexpr int largeur = largeurLegende;
-constexpr int rayon = rayonLegende;
-constexpr qreal bordDroit = bordDroitLegende;
-constexpr qreal bordGauche = bordGaucheLegende;
 // As heavy as the wheel's circles, which the arcs continue.
 constexpr qreal epaisseurArc = 6;
 // The wedge's straight edges carry no line: its own black is margin enough.
@@ -42,12 +38,12 @@ PeintreLegende::PeintreLegende(const Polices &policesChargees)
 
 QImage PeintreLegende::dessiner() const
 {
-    QImage image(largeur, rayon, QImage::Format_ARGB32_Premultiplied);
+    QImage image(largeurLegende, rayonLegende, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter peintre(&image);
     peintre.setRenderHint(QPainter::Antialiasing);
-    peintre.translate(largeur, rayon);
-    const Cellule coin(0, rayon, bordDroit, bordGauche - bordDroit);
+    peintre.translate(largeurLegende, rayonLegende);
+    const Cellule coin(0, rayonLegende, bordDroitLegende, bordGaucheLegende - bordDroitLegende);
     peintre.setPen(Qt::NoPen);
     peintre.setBrush(Qt::black);
     peintre.drawPath(coin.chemin());
@@ -57,7 +53,7 @@ QImage PeintreLegende::dessiner() const
     peintre.setPen(QPen(Qt::white, epaisseurArc));
     peintre.setBrush(Qt::NoBrush);
     for (int k = unitesDisque; k < unites; ++k) {
-        const qreal r = rayon * k / qreal(unites);
+        const qreal r = rayonLegende * k / qreal(unites);
         peintre.drawEllipse(QPointF(), r, r);
     }
     peintre.setClipping(false);
@@ -70,8 +66,8 @@ QImage PeintreLegende::dessiner() const
     for (int bande = 0; bande < bandes; ++bande) {
         // The caffeine's second line says what the figure measures, in lighter type.
         const TexteEnArc texte(polices.sans(true), noms[bande], polices.sans(bande != Cafeine));
-        const Cellule cellule(rayonInterieur(rayon, bande), rayonExterieur(rayon, bande),
-                              bordDroit, bordGauche - bordDroit);
+        const Cellule cellule(rayonInterieur(rayonLegende, bande), rayonExterieur(rayonLegende, bande),
+                              bordDroitLegende, bordGaucheLegende - bordDroitLegende);
         const qreal taille = TexteEnArc::taillePour({ texte }, { cellule }, tailleMax, marges);
         peintre.drawPath(texte.trace(cellule, taille));
     }

@@ -13,7 +13,6 @@ using namespace GeometrieRoue;
 
 namespace {
 
-constexpr qreal unite = rayonRoue / unites;
 // 2.5 px in an 800-px-high window: thinner rules break up as the wheel turns.
 constexpr qreal epaisseurTrait = 6;
 // Clearance kept between a text and the edge of the lines around its cell,

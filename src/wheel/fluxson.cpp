@@ -21,7 +21,6 @@ FluxSon::FluxSon(const Wav &wav)
       position(wav.pcm.size()),
       silence(0),
       silenceAvantVeille(wav.format.bytesForDuration(qint64(silenceAvantVeilleMs) * 1000)),
-      enVeille(false),
       minuterie(new QTimer(this)),
       sortie(),
       entree()
@@ -58,8 +57,8 @@ void FluxSon::rejouer()
     silence = 0;
     if (!sortie)
         return;
-    if (enVeille) {
-        enVeille = false;
+    // The top-ups stop when the output is paused.
+    if (!minuterie->isActive()) {
         // An underrun reported by the audio server after the pause turns the
         // output's state from suspended to idle, and resume() then does
         // nothing: the stream would stay paused for good. Suspending again
@@ -98,7 +97,6 @@ void FluxSon::ecrire()
     entree->write(morceau);
     if (silence >= silenceAvantVeille) {
         sortie->suspend();
-        enVeille = true;
         minuterie->stop();
     }
 }

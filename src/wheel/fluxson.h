@@ -41,8 +41,7 @@ private:
     int position;         // next byte to play; the sound's size when silent
     qint64 silence;       // bytes of silence written since the sound ended
     const qint64 silenceAvantVeille;
-    bool enVeille;        // the output is paused by us
-    QTimer *minuterie;
+    QTimer *minuterie;    // runs while the output plays, stops when we pause it
     std::unique_ptr<QAudioOutput> sortie;
     // The output's, written to; the output frees it when it closes, which
     // it does by itself when the audio server goes away.

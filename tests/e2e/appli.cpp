@@ -100,10 +100,8 @@ QRect Appli::geometrie() const
 
 QImage Appli::ecran() const
 {
-    const QRect g = geometrie();
     QByteArray image;
-    executer("import", {"-window", "root", "-crop", QStringLiteral("%1x%2+%3+%4").arg(g.width()).arg(g.height()).arg(g.x()).arg(g.y()),
-                        "+repage", "ppm:-"}, &image);
+    executer("import", {"-window", fenetre, "ppm:-"}, &image);
     return QImage::fromData(image, "PPM").convertToFormat(QImage::Format_RGB32);
 }
 

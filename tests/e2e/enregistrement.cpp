@@ -15,6 +15,8 @@ constexpr int frequence = 44100;
 constexpr int niveauFort = 3000;
 constexpr int niveauCalme = 600;
 constexpr int silenceAvant = frequence / 100;
+// Onsets closer than this, in s, are one tick.
+constexpr double memeTic = 0.1;
 
 } // namespace
 
@@ -40,7 +42,7 @@ bool Enregistrement::demarrer()
         && Appli::attendre([this] { return echantillons().size() > frequence / 2; }, 10000);
 }
 
-QVector<double> Enregistrement::attaques(double fusionS) const
+QVector<double> Enregistrement::attaques() const
 {
     const QVector<qint16> e = echantillons();
     QVector<double> temps;
@@ -59,7 +61,7 @@ QVector<double> Enregistrement::attaques(double fusionS) const
         }
         calmes = 0;
         const double t = double(debut) / frequence;
-        if (niveau >= niveauFort && !signalee && (temps.isEmpty() || t - temps.last() >= fusionS))
+        if (niveau >= niveauFort && !signalee && (temps.isEmpty() || t - temps.last() >= memeTic))
             temps << t;
         signalee = signalee || niveau >= niveauFort;
     }

@@ -18,9 +18,10 @@ public:
 
     // Onsets so far, in seconds from the start of the recording: the
     // envelope rising above a loud level after staying under a quiet one
-    // for a while. Onsets closer than fusionS to the one before are taken
-    // as part of it.
-    QVector<double> attaques(double fusionS = 0) const;
+    // for a while. A tick broken by a stall of the program, whose stream
+    // then runs dry, resumes later: onsets within a tenth of a second of
+    // the one before are taken as part of it.
+    QVector<double> attaques() const;
 
 private:
     QVector<qint16> echantillons() const;

@@ -2,9 +2,10 @@
 # The Debian package built from the build tree, unpacked into a scratch
 # root and checked as a desktop reads it, then started as its launcher
 # would start it: by the entry's Exec, in its Path.
-#   paquet.sh <build dir>     (on a desktop: tools/bureau.sh exec)
+#   paquet.sh <build dir> <desktop dir>     (run by tools/bureau.sh exec)
 set -eu
 build=$(cd "$1" && pwd)
+bureau=$(cd "$(dirname "$0")/../../tools" && pwd)/bureau.sh
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 echec() { echo "paquet: $*" >&2; exit 1; }
@@ -43,15 +44,7 @@ done
 cd "$racine$chemin"
 "$racine/usr/bin/$exec" >"$tmp/sortie" 2>&1 &
 pid=$!
-fenetre=
-for essai in $(seq 100); do
-    for w in $(xdotool search --onlyvisible --pid $pid); do
-        ! xprop -id "$w" WM_STATE | grep -q Normal || fenetre=$w
-    done
-    [ -z "$fenetre" ] || break
-    sleep 0.2
-done
-[ -n "$fenetre" ] || echec "no window"
+fenetre=$(sh "$bureau" fenetre "$2" $pid) || echec "no window"
 classe=$(xprop -id "$fenetre" WM_CLASS | sed 's/.*, "\(.*\)"$/\1/')
 [ "$classe" = "$(cle StartupWMClass)" ] || echec "WM_CLASS $classe, StartupWMClass $(cle StartupWMClass)"
 xdotool windowactivate --sync "$fenetre" key --clearmodifiers alt+F4

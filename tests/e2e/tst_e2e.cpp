@@ -15,9 +15,6 @@ namespace {
 
 // Degrees within which a turn seen on the screen matches the drag.
 constexpr double tolerance = 1.5;
-// A tick broken by a stall of the program, whose stream then runs dry,
-// resumes later; this is how far apart, in s, its parts are taken as one.
-constexpr double memeTic = 0.1;
 // The wheel is read along circles in its bands, clear of the hub, the
 // logo and the button, at shares of its radius, every quarter degree.
 constexpr double rayons[] = {0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9};
@@ -129,7 +126,7 @@ private slots:
         QVERIFY(qAbs(geste.dernierPas) < 1);
         const double tour = tourEntre(repos, appli.ecranImmobile());
         QVERIFY2(qAbs(tour - geste.angle) <= tolerance, qPrintable(QString("turned %1 for %2 swept").arg(tour).arg(geste.angle)));
-        const int tics = enregistrement.attaques(memeTic).size();
+        const int tics = enregistrement.attaques().size();
         QVERIFY2(tics >= 1 && tics <= qAbs(geste.angle) / 30 + 1, qPrintable(QString("%1 ticks").arg(tics)));
     }
 
@@ -147,7 +144,7 @@ private slots:
             const QImage lancee = appli.ecran();
             QTest::qWait(3000);
             QVERIFY2(appli.ecran() != lancee, "the wheel does not coast");
-            const int tics = enregistrement.attaques(memeTic).size();
+            const int tics = enregistrement.attaques().size();
             QVERIFY2(actif ? tics >= 3 : tics == 0, qPrintable(QString("%1 ticks").arg(tics)));
             QVERIFY(actif || appli.cliquer(QPoint(repos.width() / 2, repos.height() / 3)));
             const QImage arretee = appli.ecranImmobile();
@@ -191,7 +188,7 @@ private slots:
         roue.declencher(10);
         QTRY_VERIFY_WITH_TIMEOUT(!sonde.ticTimer().isActive(), 30000);
         QTest::qWait(500);
-        QCOMPARE(enregistrement.attaques(memeTic).size(), joues);
+        QCOMPARE(enregistrement.attaques().size(), joues);
     }
 
     // What stands where the tick file should be: a file with that content,
