@@ -8,11 +8,6 @@ namespace SonFactice {
 extern int lectures;
 extern int arrets;
 
-inline void remettre()
-{
-    lectures = arrets = 0;
-}
-
 } // namespace SonFactice
 
 #endif

@@ -48,7 +48,7 @@ class TestRoue : public QObject
 private slots:
     void init()
     {
-        SonFactice::remettre();
+        SonFactice::lectures = SonFactice::arrets = 0;
         roue = std::make_unique<ZoneRoue>(QString(), nullptr);
         roue->resize(800, 600);
         sonde = std::make_unique<Sonde>(*roue);
