@@ -1,15 +1,20 @@
 #!/bin/sh
-# Set-up for a Debian 12 machine.
+# Set-up for a Debian 12 or 13 machine.
 #   ./dev.sh run    install, build and start Dravoune
 #   ./dev.sh test   install, build and run the whole test suite
 set -eu
 cd "$(dirname "$0")"
 
 BUILD=${BUILD:-build}
-PACKAGES="cmake g++ make pkg-config qtbase5-dev libqt5opengl5-dev qtmultimedia5-dev
+# Names without a release's version in them, so that one list serves both.
+# Building and running, on the private desktop when there is no display:
+RUN_PACKAGES="cmake g++ make pkg-config qtbase5-dev libqt5opengl5-dev qtmultimedia5-dev
   libqt5multimedia5-plugins libgl-dev libgl1-mesa-dri fonts-dejavu-core
-  xvfb xauth imagemagick xdotool openbox x11-utils pulseaudio pulseaudio-utils
-  clang libclang-rt-14-dev clang-tidy cppcheck dpkg-dev desktop-file-utils appstream strace lintian"
+  xvfb imagemagick xdotool openbox x11-utils pulseaudio pulseaudio-utils"
+# The tests besides: static checks, the sanitized and fuzzing builds, the
+# package and its checks, the tracing of the program's file accesses.
+TEST_PACKAGES="$RUN_PACKAGES git clang libclang-rt-dev clang-tidy cppcheck
+  dpkg-dev file lintian desktop-file-utils appstream strace"
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -17,12 +22,13 @@ as_root() {
 
 install_packages() {
     as_root env DEBIAN_FRONTEND=noninteractive apt-get update -q
-    # shellcheck disable=SC2086
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $PACKAGES
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "$@"
 }
 
+# build [ON|OFF]: with the tests or without.
 build() {
-    cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
+    cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_EXPORT_COMPILE_COMMANDS=ON \
+        -DBUILD_TESTING="$1"
     cmake --build "$BUILD" -j"$(nproc)"
 }
 
@@ -68,7 +74,7 @@ run_tests() {
 }
 
 case "${1:-}" in
-    run) install_packages; build; run ;;
-    test) install_packages; build; build_checked; run_tests ;;
+    run) install_packages $RUN_PACKAGES; build OFF; run ;;
+    test) install_packages $TEST_PACKAGES; build ON; build_checked; run_tests ;;
     *) echo "usage: $0 run|test" >&2; exit 2 ;;
 esac
