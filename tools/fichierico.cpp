@@ -1,9 +1,11 @@
 #include "fichierico.h"
 
+#include "alphadroit.h"
+
 #include <QDataStream>
 
 FichierIco::FichierIco(const QImage &source)
-    : image(source.convertToFormat(QImage::Format_ARGB32))
+    : image(alphaDroit(source))
 {
 }
 

@@ -1,5 +1,6 @@
 #include "generateurassets.h"
 
+#include "alphadroit.h"
 #include "fichierico.h"
 #include "geometrieroue.h"
 #include "grain.h"
@@ -119,8 +120,7 @@ bool GenerateurAssets::ecrirePng(const QImage &image, const QString &nom, QStrin
 {
     // Straight alpha for pictures with transparency, plain RGB otherwise:
     // the PNG writer picks the colour type from the format.
-    const QImage finale = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32
-                                                                        : QImage::Format_RGB32);
+    const QImage finale = image.hasAlphaChannel() ? alphaDroit(image) : image.convertToFormat(QImage::Format_RGB32);
     QImageWriter writer(sortie.filePath(nom), "png");
     // Highest compression: the wheel is most of the program's size.
     writer.setQuality(0);
