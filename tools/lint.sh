@@ -15,8 +15,14 @@ files=$(git ls-files 'src/*.cpp' 'tools/*.cpp')
 # shellcheck disable=SC2086
 run-clang-tidy -quiet -p "$BUILD" -j "$(nproc)" -extra-arg=-std=c++17 $files
 
+# cppcheck 2.11 and later follow only some branches unless told to follow
+# all; older ones follow all and have no such option.
+level=
+if cppcheck --help | grep -q -- --check-level; then
+    level=--check-level=exhaustive
+fi
 # shellcheck disable=SC2086
-cppcheck --quiet --error-exitcode=1 --std=c++17 --library=qt \
+cppcheck --quiet --error-exitcode=1 --std=c++17 --library=qt $level \
     --enable=warning,style,performance,portability --inline-suppr \
     --suppress=missingIncludeSystem --suppress=unusedFunction \
     -I src/wheel -I src/app -I tools $files

@@ -59,6 +59,7 @@ QVector<qint16> SonTic::echantillons() const
         const double t = double(i) / frequence;
         double v = poidsImpact * bruit() * std::exp(-t / dureeImpact);
         for (const Mode &mode : modes)
+            // cppcheck-suppress useStlAlgorithm ; a plain sum, clearer as a loop
             v += mode.poids * std::exp(-t / mode.amortissement) * std::sin(2 * M_PI * mode.frequence * t);
         signal[i] = v * qMin(1.0, t / attaque);
         maximum = qMax(maximum, std::abs(signal[i]));
