@@ -4,6 +4,9 @@
 include(GNUInstallDirs)
 
 set(DRAVOUNE_ID org.example.Dravoune)
+# Directories made by the installation get these, whatever the umask.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 install(TARGETS dravoune RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES assets/tic-ancien1.wav DESTINATION ${CMAKE_INSTALL_DATADIR}/dravoune/assets)
@@ -62,4 +65,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt5multimedia5-plugins, libgl1-mesa-dri")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
+# The same source gives the same package: dated by its last commit,
+# whatever the umask.
+set(CPACK_DRAVOUNE_SOURCE_DIR ${PROJECT_SOURCE_DIR})
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/packaging/cpack-date.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/cpack-modes.cmake)
 include(CPack)

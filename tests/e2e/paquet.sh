@@ -1,7 +1,8 @@
 #!/bin/sh
-# The Debian package built from the build tree, unpacked into a scratch
-# root and checked as a desktop reads it, then started as its launcher
-# would start it: by the entry's Exec, in its Path.
+# The Debian package built from the build tree, the same bytes when packed
+# again, unpacked into a scratch root and checked as a desktop reads it,
+# then started as its launcher would start it: by the entry's Exec, in its
+# Path.
 #   paquet.sh <build dir> <desktop dir>     (run by tools/bureau.sh exec)
 set -eu
 build=$(cd "$1" && pwd)
@@ -12,6 +13,10 @@ echec() { echo "paquet: $*" >&2; exit 1; }
 
 cpack -G DEB -B "$tmp" --config "$build/CPackConfig.cmake" >"$tmp/cpack.log" || { cat "$tmp/cpack.log"; exit 1; }
 deb=$(ls "$tmp"/*.deb)
+# Packed again, seconds later, into another folder and under another umask:
+# the same bytes.
+(umask 002 && cpack -G DEB -B "$tmp/bis" --config "$build/CPackConfig.cmake" >"$tmp/cpack.log") || { cat "$tmp/cpack.log"; exit 1; }
+cmp "$deb" "$tmp"/bis/*.deb || echec "packed again, the package differs"
 lintian --fail-on error,warning "$deb" || echec "lintian"
 racine=$tmp/racine
 dpkg-deb -x "$deb" "$racine"
