@@ -63,11 +63,13 @@ if [ ! -x "$racine/bin/sh" ]; then
     echo "deb $miroir $version-updates main" >>"$racine/etc/apt/sources.list"
 fi
 cp /etc/resolv.conf "$racine/etc/resolv.conf"
-mount -t proc proc "$racine/proc"
-mount --bind /sys "$racine/sys"
-mount --bind /dev "$racine/dev"
-mount --bind /dev/pts "$racine/dev/pts"
-mount --bind /dev/shm "$racine/dev/shm"
+for point in $points; do
+    if [ "$point" = proc ]; then
+        mount -t proc proc "$racine/proc"
+    else
+        mount --bind "/$point" "$racine/$point"
+    fi
+done
 
 rm -rf "$racine/root/dravoune"
 git clone --quiet "$depot" "$racine/root/dravoune"
