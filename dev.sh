@@ -5,7 +5,6 @@
 set -eu
 cd "$(dirname "$0")"
 
-BUILD=${BUILD:-build}
 # Names without a release's version in them, so that one list serves both.
 # Building and running, on the private desktop when there is no display:
 RUN_PACKAGES="cmake g++ make pkg-config qtbase5-dev libqt5opengl5-dev qtmultimedia5-dev
@@ -13,7 +12,7 @@ RUN_PACKAGES="cmake g++ make pkg-config qtbase5-dev libqt5opengl5-dev qtmultimed
   xvfb imagemagick xdotool openbox x11-utils pulseaudio pulseaudio-utils"
 # The tests besides: static checks, the sanitized and fuzzing builds, the
 # package and its checks, the tracing of the program's file accesses.
-TEST_PACKAGES="$RUN_PACKAGES git clang libclang-rt-dev clang-tidy cppcheck
+TEST_PACKAGES="$RUN_PACKAGES git clang libclang-rt-dev clang-format clang-tidy cppcheck
   dpkg-dev file lintian desktop-file-utils appstream strace"
 
 as_root() {
@@ -25,26 +24,18 @@ install_packages() {
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "$@"
 }
 
-# build [ON|OFF]: with the tests or without.
+# build PRESET [CMAKE ARGUMENTS...]: one of CMakePresets.json's builds.
 build() {
-    cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_EXPORT_COMPILE_COMMANDS=ON \
-        -DBUILD_TESTING="$1"
-    cmake --build "$BUILD" -j"$(nproc)"
-}
-
-# The unit tests again under AddressSanitizer and UBSan, and the fuzz target,
-# which needs clang.
-build_checked() {
-    cmake -S . -B "$BUILD-asan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRAVOUNE_SANITIZE=ON
-    cmake --build "$BUILD-asan" -j"$(nproc)"
-    CC=clang CXX=clang++ cmake -S . -B "$BUILD-fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRAVOUNE_FUZZ=ON
-    cmake --build "$BUILD-fuzz" -j"$(nproc)"
+    preset=$1
+    shift
+    cmake --preset "$preset" "$@"
+    cmake --build --preset "$preset" -j"$(nproc)"
 }
 
 run() {
-    bureau=$(pwd)/tools/bureau.sh
+    bureau=$(pwd)/tests/support/bureau.sh
     # The program finds its tick under assets/ beside it.
-    cd "$BUILD/src/app"
+    cd build/src/app
     if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
         exec ./dravoune
     fi
@@ -65,16 +56,21 @@ run() {
     echo "No display: Dravoune ran on a virtual one. Screenshot: $shot"
 }
 
-# Each build's tests start the private desktop they need and stop it.
+# The static checks, then the tests of each build: the normal one, the
+# program's again under AddressSanitizer and UBSan, and the fuzz target
+# (clang). Each run starts the private desktop it needs and stops it.
 run_tests() {
-    BUILD="$BUILD" tools/lint.sh
-    ctest --test-dir "$BUILD" --output-on-failure -j2
-    ctest --test-dir "$BUILD-asan" --output-on-failure -j2
-    ctest --test-dir "$BUILD-fuzz" --output-on-failure
+    build dev
+    scripts/lint.sh
+    ctest --preset dev
+    build asan
+    ctest --preset asan
+    build fuzz
+    ctest --preset fuzz
 }
 
 case "${1:-}" in
-    run) install_packages $RUN_PACKAGES; build OFF; run ;;
-    test) install_packages $TEST_PACKAGES; build ON; build_checked; run_tests ;;
+    run) install_packages $RUN_PACKAGES; build dev -DBUILD_TESTING=OFF; run ;;
+    test) install_packages $TEST_PACKAGES; run_tests ;;
     *) echo "usage: $0 run|test" >&2; exit 2 ;;
 esac

@@ -67,7 +67,7 @@ double attendreLeRepos(pid_t pid, int limiteMs)
 // Start-up and peak memory of the program against the bare window and the
 // wheel picture alone, all whole processes started the same way, in
 // alternating runs.
-//   banc-demarrage <dravoune>
+//   banc-demarrage [dravoune]   (the built program unless told)
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
@@ -76,7 +76,7 @@ int main(int argc, char *argv[])
         return plancher(arguments.value(1));
 
     const QString soi = QCoreApplication::applicationFilePath();
-    const QString programme = QFileInfo(arguments.value(1)).absoluteFilePath();
+    const QString programme = QFileInfo(arguments.value(1, QStringLiteral(DRAVOUNE_PROGRAMME))).absoluteFilePath();
     const QString dossier = QFileInfo(programme).absolutePath();
     // A first start of each fills the file cache and tells where the window
     // manager shows its window.

@@ -24,11 +24,11 @@ void decrireRendu(ZoneRoue &roue)
 
 // In one process, the wheel against the floor window and the wheel picture
 // alone: frame cost and a real coast. Prints rows of the results table.
-//   banc-images <tick file>
+//   banc-images [tick file]     (the built program's tick unless told)
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    const QString tic = QCoreApplication::arguments().value(1);
+    const QString tic = QCoreApplication::arguments().value(1, QStringLiteral(DRAVOUNE_DOSSIER_TIC "/" DRAVOUNE_TIC));
 
     ZoneRoue roue(tic, nullptr);
     FenetreNue nue;

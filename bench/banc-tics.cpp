@@ -21,6 +21,7 @@ constexpr double fenetre = 60;
 
 struct Appel
 {
+    // cppcheck-suppress unusedStructMember ; read by the comparisons below
     double ms;
     QString timer;
     int intervalle;   // -1 for a stop

@@ -1,6 +1,7 @@
 #include "demarrage.h"
 
 #include "tempscpu.h"
+#include "zoneroue.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -11,8 +12,6 @@
 #include <QThread>
 
 namespace {
-
-constexpr QRgb grisEfface = 0xfff0f0f0;
 
 QRgb lirePixel(const QPoint &p)
 {
@@ -39,7 +38,7 @@ Demarrage::~Demarrage()
 double Demarrage::lancer()
 {
     // The window of the previous start may still be going.
-    for (int i = 0; lirePixel(pixel) == grisEfface; ++i) {
+    for (int i = 0; lirePixel(pixel) == grisFond; ++i) {
         if (i == 100)
             qFatal("the pixel shows the grey before any window");
         QThread::msleep(50);
@@ -48,7 +47,7 @@ double Demarrage::lancer()
     horloge.start();
     processus.start(commande.first(), commande.mid(1));
     while (horloge.elapsed() < 20000) {
-        if (lirePixel(pixel) == grisEfface)
+        if (lirePixel(pixel) == grisFond)
             return double(horloge.nsecsElapsed()) / 1e6;
         QThread::usleep(500);
     }

@@ -1,5 +1,7 @@
 #include "fenetrenue.h"
 
+#include "zoneroue.h"
+
 FenetreNue::FenetreNue(QWidget *parent)
     : QGLWidget(parent)
 {
@@ -10,7 +12,6 @@ FenetreNue::FenetreNue(QWidget *parent)
 void FenetreNue::paintEvent(QPaintEvent *)
 {
     makeCurrent();
-    glClearColor(0.94f, 0.94f, 0.94f, 0.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
+    effacerFond();
     swapBuffers();
 }

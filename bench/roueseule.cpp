@@ -1,5 +1,7 @@
 #include "roueseule.h"
 
+#include "zoneroue.h"
+
 #include <QPainter>
 
 RoueSeule::RoueSeule(QWidget *parent)
@@ -18,8 +20,7 @@ void RoueSeule::tourner(float pas)
 void RoueSeule::paintEvent(QPaintEvent *)
 {
     makeCurrent();
-    glClearColor(0.94f, 0.94f, 0.94f, 0.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
+    effacerFond();
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const int h = height();

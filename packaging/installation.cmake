@@ -9,7 +9,8 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 install(TARGETS dravoune RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES assets/tic-ancien1.wav DESTINATION ${CMAKE_INSTALL_DATADIR}/dravoune/assets)
+cmake_path(GET DRAVOUNE_TIC PARENT_PATH dossier_tic)
+install(FILES ${DRAVOUNE_TIC} DESTINATION ${CMAKE_INSTALL_DATADIR}/dravoune/${dossier_tic})
 
 # The program reads its tick from assets/ under the working directory; the
 # desktop entry starts it in the directory that holds them. The entry is
@@ -27,19 +28,23 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${DRAVOUNE_ID}.metainfo.xml
 # The manual page and the changelog, compressed as Debian has them: at the
 # highest level, without the name and time stamp of the source.
 configure_file(packaging/changelog.in changelog @ONLY)
-foreach(fichier ${CMAKE_CURRENT_BINARY_DIR}/changelog ${PROJECT_SOURCE_DIR}/packaging/dravoune.1)
-  get_filename_component(nom ${fichier} NAME)
+configure_file(packaging/dravoune.1.in dravoune.1 @ONLY)
+foreach(nom changelog dravoune.1)
   add_custom_command(OUTPUT ${nom}.gz
-    COMMAND gzip -9nc ${fichier} > ${nom}.gz
-    DEPENDS ${fichier} VERBATIM)
+    COMMAND gzip -9nc ${nom} > ${nom}.gz
+    DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/${nom} VERBATIM)
 endforeach()
 add_custom_target(documentation ALL DEPENDS changelog.gz dravoune.1.gz)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/dravoune.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz packaging/copyright
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/dravoune)
 
-foreach(cote 16 24 32 48 64 128 256 512)
-  install(FILES assets/icones/dravoune-${cote}.png
+# Every size the generator draws.
+file(GLOB icones CONFIGURE_DEPENDS assets/icones/dravoune-*.png)
+foreach(icone ${icones})
+  cmake_path(GET icone STEM nom)
+  string(REGEX REPLACE "^dravoune-" "" cote ${nom})
+  install(FILES ${icone}
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${cote}x${cote}/apps
           RENAME ${DRAVOUNE_ID}.png)
 endforeach()

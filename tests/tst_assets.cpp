@@ -4,6 +4,7 @@
 // them, as the person who edits the coffee table meets it.
 
 #include "disposition.h"
+#include "essais.h"
 #include "geometrieroue.h"
 #include "wav.h"
 
@@ -26,12 +27,6 @@ const QPointF apex(largeurLegende, rayonLegende);
 QString chemin(const QString &nom)
 {
     return QStringLiteral(DRAVOUNE_ASSETS "/") + nom;
-}
-
-QByteArray lire(const QString &chemin)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 QImage image(const QString &nom)
@@ -173,9 +168,9 @@ private slots:
     // loud but not clipped, in a format the program plays.
     void tic()
     {
-        const Wav tic = chargerWav(chemin(QStringLiteral("tic-ancien1.wav")));
+        const Wav tic = chargerWav(QStringLiteral(DRAVOUNE_TIC_SOURCE));
         QCOMPARE(tic.format.sampleSize(), 16);
-        const qreal duree = tic.format.durationForBytes(tic.pcm.size()) / 1e6;
+        const qreal duree = double(tic.format.durationForBytes(tic.pcm.size())) / 1e6;
         QVERIFY2(duree > 0.005 && duree < 0.1, qPrintable(QString::number(duree)));
         int crete = 0;
         for (int i = 0; i + 1 < tic.pcm.size(); i += 2)
@@ -208,7 +203,7 @@ private slots:
         QFETCH(int, nombre);
         QFETCH(QString, valeur);
         QFETCH(QString, message);
-        QStringList lignes = QString::fromUtf8(lire(QStringLiteral(DRAVOUNE_TABLE))).split('\n');
+        QStringList lignes = QString::fromUtf8(lire(QStringLiteral(DRAVOUNE_TABLE_CAFES))).split('\n');
         const int n = int(std::find_if(lignes.begin(), lignes.end(), [](const QString &l) {
             return !l.startsWith('#');
         }) - lignes.begin()) + ligne;

@@ -1,5 +1,6 @@
 #include "cinematique.h"
 #include "disposition.h"
+#include "essais.h"
 #include "geometrieroue.h"
 #include "mainwindow.h"
 #include "sonde.h"
@@ -22,14 +23,6 @@ QPoint surCercle(double degres, double rayon = 1000.0)
 {
     const double a = qDegreesToRadians(degres);
     return centre + QPoint(qRound(rayon * std::cos(a)), -qRound(rayon * std::sin(a)));
-}
-
-// Signed counter-clockwise angle from p to q about the centre, in [-180, 180].
-double balayage(QPoint p, QPoint q)
-{
-    const QPoint u = p - centre, v = q - centre;
-    return qRadiansToDegrees(std::atan2(-(double(u.x()) * v.y() - double(u.y()) * v.x()),
-                                        double(u.x()) * v.x() + double(u.y()) * v.y()));
 }
 
 QImage apparence(const QIcon &icone)
@@ -94,7 +87,7 @@ private slots:
         QFETCH(QPoint, vers);
         sonde->presser(de);
         sonde->bouger(vers);
-        QVERIFY(qAbs(std::remainder(sonde->dernierPas() - balayage(de, vers), 360.0)) < 1e-3);
+        QVERIFY(qAbs(std::remainder(sonde->dernierPas() - angleSigne(de - centre, vers - centre), 360.0)) < 1e-3);
         QCOMPARE(sonde->angleRoue(), sonde->dernierPas());
     }
 
@@ -321,21 +314,21 @@ private slots:
         QCOMPARE(mo.method(mo.methodOffset()).methodSignature(), QByteArray("toggleSon()"));
         QCOMPARE(mo.method(mo.methodOffset()).access(), QMetaMethod::Private);
         auto *bouton = fenetre.findChild<QToolButton *>();
-        auto *roue = qobject_cast<ZoneRoue *>(fenetre.centralWidget());
-        QVERIFY(bouton && roue);
-        Sonde sonde(*roue);
+        auto *zone = qobject_cast<ZoneRoue *>(fenetre.centralWidget());
+        QVERIFY(bouton && zone);
+        Sonde sondeZone(*zone);
         const QImage avec = apparence(QIcon(QStringLiteral(":assets/sound.png")));
         const QImage sans = apparence(QIcon(QStringLiteral(":assets/soundoff.png")));
         QVERIFY(avec != sans);
         QCOMPARE(apparence(bouton->icon()), avec);
-        roue->declencher(10);
+        zone->declencher(10);
         for (int clic = 1; clic <= 3; ++clic) {
             QTest::mouseClick(bouton, Qt::LeftButton);
-            sonde.ticAuto();
+            sondeZone.ticAuto();
             QCOMPARE(apparence(bouton->icon()), clic % 2 ? sans : avec);
             QCOMPARE(SonFactice::lectures, clic / 2);
             QCOMPARE(SonFactice::arrets, clic);
-            QVERIFY(sonde.topTimer().isActive());
+            QVERIFY(sondeZone.topTimer().isActive());
         }
     }
 

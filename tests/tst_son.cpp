@@ -5,6 +5,10 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <future>
+#include <memory>
+#include <thread>
+
 #include <sys/stat.h>
 
 namespace {
@@ -96,7 +100,7 @@ private slots:
         QVERIFY(chargerWav(tube).isNull());
         QFile gros(dossier.filePath("gros.wav"));
         QVERIFY(gros.open(QIODevice::WriteOnly) && gros.write(fichier()) > 0);
-        QVERIFY(gros.resize(50 * 1024 * 1024));
+        QVERIFY(gros.resize(qint64(50) * 1024 * 1024));
         QVERIFY(chargerWav(gros.fileName()).isNull());
     }
 
@@ -114,21 +118,34 @@ private slots:
     }
 
     // The audio server drops the program while it plays: the output closes
-    // by itself and frees its device; the ticks after it are silent.
+    // by itself and frees its device. The ticks after it are silent, and
+    // neither they nor closing the sound, as closing the window does, may
+    // hold the program up.
     void serveurPerdu()
     {
         QTemporaryDir dossier;
-        Son son(sonLong(dossier));
-        son.play();
+        auto son = std::make_unique<Son>(sonLong(dossier));
+        son->play();
         QTest::qWait(300);
         const QString pid = QString::number(QCoreApplication::applicationPid());
         QCOMPARE(QProcess::execute("sh", {"-c", "pacmd list-clients | awk '/index:/ {c = $2} /process.id = \"" + pid
                                                 + "\"/ {print c}' | xargs -rn1 pacmd kill-client"}), 0);
+        for (int tic = 0; tic < 10; ++tic) {
+            QTest::qWait(50);
+            son->play();
+        }
         QTest::qWait(300);
-        son.play();
-        QTest::qWait(300);
+        // The sound's thread must still answer: closing waits for it.
+        std::promise<void> ferme;
+        std::thread garde([resultat = ferme.get_future()]() {
+            if (resultat.wait_for(std::chrono::seconds(10)) != std::future_status::ready)
+                qFatal("the sound did not close after the audio server dropped it");
+        });
+        son.reset();
+        ferme.set_value();
+        garde.join();
     }
 };
 
-QTEST_MAIN(TestSon)
+QTEST_GUILESS_MAIN(TestSon)
 #include "tst_son.moc"

@@ -7,7 +7,7 @@
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent),
-      zone(new ZoneRoue(QStringLiteral("assets/tic-ancien1.wav"), this)),
+      zone(new ZoneRoue(QStringLiteral(DRAVOUNE_TIC), this)),
       boutonSon(new QToolButton(this)),
       iconeSon(new QIcon(QStringLiteral(":assets/sound.png"))),
       iconeSansSon(new QIcon(QStringLiteral(":assets/soundoff.png"))),

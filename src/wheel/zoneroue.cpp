@@ -37,8 +37,7 @@ void ZoneRoue::paintEvent(QPaintEvent *)
     const Disposition d = disposer(size(), imageGrain.size(), imageLegende.size(), imageLogo.size());
 
     makeCurrent();
-    glClearColor(0.94f, 0.94f, 0.94f, 0.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
+    effacerFond();
 
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -66,4 +65,10 @@ void ZoneRoue::paintEvent(QPaintEvent *)
     }
 
     swapBuffers();
+}
+
+void effacerFond()
+{
+    glClearColor(qRed(grisFond) / 255.0f, qGreen(grisFond) / 255.0f, qBlue(grisFond) / 255.0f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
 }

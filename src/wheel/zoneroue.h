@@ -4,6 +4,13 @@
 #include "widgettournant.h"
 
 #include <QPixmap>
+#include <QRgb>
+
+// The grey behind the wheel.
+constexpr QRgb grisFond = qRgb(0xf0, 0xf0, 0xf0);
+
+// Clears the current GL surface to grisFond.
+void effacerFond();
 
 // The coffee wheel: turns under the pointer about the widget centre, with
 // the legend wedge, the hub bean and the publisher logo fixed over it.

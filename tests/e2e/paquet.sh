@@ -3,10 +3,13 @@
 # again, unpacked into a scratch root and checked as a desktop reads it,
 # then started as its launcher would start it: by the entry's Exec, in its
 # Path.
-#   paquet.sh <build dir> <desktop dir>     (run by tools/bureau.sh exec)
+#   paquet.sh <build dir> <desktop dir> <tick>
+# (run on the desktop; the tick's path is relative to the program's
+# working directory)
 set -eu
 build=$(cd "$1" && pwd)
-bureau=$(cd "$(dirname "$0")/../../tools" && pwd)/bureau.sh
+source=$(cd "$(dirname "$0")/../.." && pwd)
+bureau=$source/tests/support/bureau.sh
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 echec() { echo "paquet: $*" >&2; exit 1; }
@@ -38,8 +41,10 @@ chemin=$(cle Path)
 icone=$(cle Icon)
 case $exec in */* | "") echec "Exec=$exec is not a program name" ;; esac
 [ -x "$racine/usr/bin/$exec" ] || echec "Exec=$exec is not in /usr/bin"
-[ -f "$racine$chemin/assets/tic-ancien1.wav" ] || echec "Path=$chemin holds no assets/tic-ancien1.wav"
-for cote in 16 24 32 48 64 128 256 512; do
+[ -f "$racine$chemin/$3" ] || echec "Path=$chemin holds no $3"
+# Every size drawn, installed where its size says.
+for png in "$source"/assets/icones/dravoune-*.png; do
+    cote=$(basename "$png" .png | sed 's/^dravoune-//')
     taille=$(identify -format "%w %h" "$racine/usr/share/icons/hicolor/${cote}x$cote/apps/$icone.png")
     [ "$taille" = "$cote $cote" ] || echec "the $cote px icon is $taille"
 done

@@ -1,5 +1,6 @@
 #include "appli.h"
 #include "enregistrement.h"
+#include "essais.h"
 #include "sonde.h"
 #include "wav.h"
 #include "zoneroue.h"
@@ -19,16 +20,17 @@ constexpr double tolerance = 1.5;
 // logo and the button, at shares of its radius, every quarter degree.
 constexpr double rayons[] = {0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9};
 constexpr int nAngles = 1440;
-constexpr QRgb fond = 0xfff0f0f0;
 
 QVector<QRgb> anneaux(const QImage &ecran)
 {
     QVector<QRgb> a;
-    const QPointF centre(ecran.width() / 2, ecran.height() / 2);
+    // The wheel's centre and radius, whole pixels as the widget has them.
+    const QPoint centre(ecran.width() / 2, ecran.height() / 2);
+    const int rayon = ecran.height() / 2;
     for (double r : rayons)
         for (int i = 0; i < nAngles; ++i) {
             const double t = 2 * M_PI * i / nAngles;
-            const QPointF p = centre + r * (ecran.height() / 2) * QPointF(std::cos(t), -std::sin(t));
+            const QPointF p = centre + r * rayon * QPointF(std::cos(t), -std::sin(t));
             a << ecran.pixel(p.toPoint());
         }
     return a;
@@ -57,13 +59,7 @@ double tourEntre(const QImage &avant, const QImage &apres)
 double partFond(const QImage &ecran)
 {
     const QVector<QRgb> a = anneaux(ecran);
-    return double(std::count_if(a.begin(), a.end(), [](QRgb c) { return difference(c, fond) <= 6; })) / a.size();
-}
-
-QByteArray lire(const QString &chemin)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return double(std::count_if(a.begin(), a.end(), [](QRgb c) { return difference(c, grisFond) <= 6; })) / a.size();
 }
 
 // Successful calls of the traces that made, removed or opened for writing
@@ -99,7 +95,7 @@ private slots:
         QVERIFY(appli.demarrer(QStringLiteral(DRAVOUNE_DOSSIER_TIC)));
         QVERIFY(appli.propriete("WM_NAME").endsWith("= \"Dravoune\""));
         QVERIFY(appli.propriete("_NET_WM_ICON").contains("Icon ("));
-        QCOMPARE(appli.ecran().pixel(0, 0), qRgb(0xf0, 0xf0, 0xf0));
+        QCOMPARE(appli.ecran().pixel(0, 0), grisFond);
         QVERIFY2(partFond(appli.ecranImmobile()) < 0.1, "no wheel");
     }
 
@@ -176,7 +172,7 @@ private slots:
     // sound, so that its tick timer tells how many were played.
     void chaqueTicEntendu()
     {
-        ZoneRoue roue(QStringLiteral(DRAVOUNE_DOSSIER_TIC "/assets/tic-ancien1.wav"), nullptr);
+        ZoneRoue roue(QStringLiteral(DRAVOUNE_DOSSIER_TIC "/" DRAVOUNE_TIC), nullptr);
         roue.resize(800, 800);
         roue.show();
         QVERIFY(QTest::qWaitForWindowExposed(&roue));
@@ -199,7 +195,7 @@ private slots:
         QTest::addColumn<QByteArray>("contenu");
         QTest::addColumn<qint64>("taille");
         QTest::addColumn<bool>("sonore");
-        const QByteArray tic = lire(QStringLiteral(DRAVOUNE_DOSSIER_TIC "/assets/tic-ancien1.wav"));
+        const QByteArray tic = lire(QStringLiteral(DRAVOUNE_DOSSIER_TIC "/" DRAVOUNE_TIC));
         QByteArray bruit(2 * 1323, 0);
         QRandomGenerator(4).fillRange(reinterpret_cast<quint32 *>(bruit.data()), bruit.size() / 4);
         const QByteArray fauxTic = ecrireWav({formatWav(44100, 1, 16), bruit});
@@ -228,8 +224,8 @@ private slots:
         QFETCH(bool, sonore);
         QTemporaryDir racine;
         const QString travail = racine.filePath("travail"), traces = racine.filePath("traces");
-        QVERIFY(QDir().mkpath(travail + "/assets") && QDir().mkpath(traces));
-        QFile tic(travail + "/assets/tic-ancien1.wav");
+        QFile tic(travail + "/" DRAVOUNE_TIC);
+        QVERIFY(QDir().mkpath(QFileInfo(tic).path()) && QDir().mkpath(traces));
         if (genre == "directory")
             QVERIFY(QDir().mkpath(tic.fileName()));
         else if (genre != "missing")
@@ -246,9 +242,10 @@ private slots:
         // traces only the calls that make, remove or open files, so that
         // the program runs at nearly its own speed. LeakSanitizer, in the
         // sanitized build, cannot work under it.
-        commande = QStringList{"strace", "-D", "-ff", "--seccomp-bpf", "-o", traces + "/t", "-e",
-                               "trace=open,openat,creat,truncate,mkdir,mkdirat,rename,renameat,renameat2,"
-                               "unlink,unlinkat,link,linkat,symlink,symlinkat"} + commande;
+        const QString appels = QStringLiteral("trace=open,openat,creat,truncate,mkdir,mkdirat,rename,renameat,"
+                                              "renameat2,unlink,unlinkat,link,linkat,symlink,symlinkat");
+        commande = QStringList{"strace", "-D", "-ff", "--seccomp-bpf", "-o", traces + "/t", "-e", appels}
+            + commande;
 #endif
         // Root would read the unreadable file: without these capabilities it
         // obeys the permissions.

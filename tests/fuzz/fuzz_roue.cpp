@@ -11,7 +11,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+// libFuzzer's signature, argc included.
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)   // NOLINT(readability-non-const-parameter)
 {
     // No display: the model is fuzzed, not the GL surface.
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,5 +1,6 @@
 #include "peintreroue.h"
 
+#include "cellule.h"
 #include "geometrieroue.h"
 #include "grain.h"
 #include "peintrepartenaires.h"
@@ -30,11 +31,6 @@ QColor melange(const QColor &a, const QColor &b, qreal part)
                             a.blueF() * part + b.blueF() * (1 - part));
 }
 
-QRectF cercle(qreal rayon)
-{
-    return QRectF(-rayon, -rayon, 2 * rayon, 2 * rayon);
-}
-
 } // namespace
 
 PeintreRoue::PeintreRoue(const TableCafes &cafes, const Polices &policesChargees)
@@ -54,7 +50,7 @@ QImage PeintreRoue::dessiner(QString *erreur) const
     // left by antialiasing between cells read as part of the lines.
     peintre.setPen(Qt::NoPen);
     peintre.setBrush(encre);
-    peintre.drawEllipse(cercle(rayonRoue));
+    peintre.drawEllipse(Cellule::cercle(rayonRoue));
     peindreCellules(peintre);
     peindreNotes(peintre);
     PeintrePartenaires(polices).peindre(peintre, cellule(secteurPartenaires, 1, -1));
@@ -63,7 +59,7 @@ QImage PeintreRoue::dessiner(QString *erreur) const
     peindreTraits(peintre);
     peintre.setPen(Qt::NoPen);
     peintre.setBrush(Qt::black);
-    peintre.drawEllipse(cercle(unitesDisque * unite));
+    peintre.drawEllipse(Cellule::cercle(unitesDisque * unite));
     return image;
 }
 
@@ -263,8 +259,8 @@ void PeintreRoue::peindreTraits(QPainter &peintre) const
     const qreal debut = 90 + (secteurPartenaires + 1) * angleSecteur;
     for (int k = unitesDisque + 1; k < unites; ++k) {
         QPainterPath arc;
-        arc.arcMoveTo(cercle(k * unite), debut);
-        arc.arcTo(cercle(k * unite), debut, 360 - angleSecteur);
+        arc.arcMoveTo(Cellule::cercle(k * unite), debut);
+        arc.arcTo(Cellule::cercle(k * unite), debut, 360 - angleSecteur);
         peintre.drawPath(arc);
     }
     for (int limite = 0; limite < secteurs; ++limite) {
@@ -275,5 +271,5 @@ void PeintreRoue::peindreTraits(QPainter &peintre) const
         peintre.drawLine(Cellule::point(unitesDisque * unite, angle), Cellule::point(exterieur, angle));
     }
     peintre.setPen(QPen(encre, 2 * epaisseurTrait));
-    peintre.drawEllipse(cercle(rayonRoue - epaisseurTrait));
+    peintre.drawEllipse(Cellule::cercle(rayonRoue - epaisseurTrait));
 }

@@ -9,7 +9,8 @@
 #   bureau.sh exec DIR CMD...   runs CMD on it
 #   bureau.sh fenetre DIR PID   prints the window of process PID once the
 #                               window manager shows it
-#   bureau.sh stop DIR          stops it
+#   bureau.sh stop DIR          stops it; so does the end of the process
+#                               that started it
 set -eu
 dir=$2
 
@@ -51,8 +52,8 @@ start)
     # which first tries to open it for writing, falls back to reading it.
     head -c 256 /dev/zero >"$dir/cookie"
     chmod 400 "$dir/cookie"
-    printf 'DISPLAY=:%s\nHOME=%s\nXDG_RUNTIME_DIR=%s\nPULSE_SERVER=unix:%s\nPULSE_COOKIE=%s\nQT_QPA_PLATFORM=xcb\n' \
-        "$(cat "$dir/affichage")" "$dir/home" "$dir/run" "$dir/run/pulse/native" "$dir/cookie" >"$dir/env"
+    printf 'DISPLAY=:%s\nHOME=%s\nXDG_RUNTIME_DIR=%s\nPULSE_SERVER=unix:%s\nPULSE_COOKIE=%s\nQT_QPA_PLATFORM=xcb\nDRAVOUNE_BUREAU=%s\n' \
+        "$(cat "$dir/affichage")" "$dir/home" "$dir/run" "$dir/run/pulse/native" "$dir/cookie" "$dir" >"$dir/env"
     adopter
     lancer openbox.log openbox
     attendre 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
@@ -62,6 +63,12 @@ start)
     attendre 'pactl info'
     lancer pacat.log pacat --playback /dev/zero
     attendre 'pactl list short sinks | grep -q RUNNING'
+    # It lives as long as the process that started it: a run that ends
+    # without stopping it (ctest --stop-on-failure, an interrupt) stops it
+    # all the same.
+    moi=$(cd "$(dirname "$0")" && pwd)/$(basename "$0")
+    lancer gardien.log sh -c 'while kill -0 "$1" 2>/dev/null; do sleep 1; done; exec sh "$2" stop "$3"' \
+        sh "$PPID" "$moi" "$dir"
     ;;
 exec)
     shift 2
@@ -82,7 +89,8 @@ fenetre)
     exit 1
     ;;
 stop)
-    # The silent stream first, the display last.
-    [ ! -f "$dir/pids" ] || kill $(tac "$dir/pids") 2>/dev/null || true
+    # The silent stream first, the display last; not this process, when it
+    # is the watch of start's caller.
+    [ ! -f "$dir/pids" ] || kill $(tac "$dir/pids" | grep -vx $$) 2>/dev/null || true
     ;;
 esac

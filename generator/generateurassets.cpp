@@ -11,6 +11,7 @@
 #include "sontic.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImageWriter>
 #include <QLinearGradient>
 #include <QPainter>
@@ -99,7 +100,7 @@ bool GenerateurAssets::generer(const QString &dossier, QString *erreur)
         // The window icon is the hub bean at 45 %, drawn at that size
         // rather than shrunk, so that its edge stays crisp.
         && ecrire(FichierIco(grain(45, 41)).octets(), QStringLiteral("grain.ico"), erreur)
-        && ecrire(SonTic().wav(), QStringLiteral("tic-ancien1.wav"), erreur)
+        && ecrire(SonTic().wav(), QFileInfo(QStringLiteral(DRAVOUNE_TIC)).fileName(), erreur)
         && ecrireIcones(erreur);
 }
 

@@ -2,7 +2,7 @@
 # One README command tried as a newcomer would: in a fresh Debian chroot of
 # the given release, on a fresh clone of this repository's HEAD. Run as root
 # on a Debian machine with debootstrap.
-#   tools/chroot.sh bookworm|trixie run|test [DIR]
+#   scripts/chroot.sh bookworm|trixie run|test [DIR]
 # DIR, when given, is where the chroot is built and kept for a look
 # afterwards; otherwise it goes once the command has run.
 set -eu

@@ -3,6 +3,7 @@
 
 #include <QPainterPath>
 #include <QPointF>
+#include <QRectF>
 
 // A piece of a ring between two radii and two angles. Angles are in degrees,
 // measured anticlockwise from straight up, around the origin.
@@ -21,6 +22,8 @@ public:
     QPainterPath chemin() const;
 
     static QPointF point(qreal rayon, qreal angle);
+    // The square that bounds the circle of that radius around the origin.
+    static QRectF cercle(qreal rayon);
 
 private:
     qreal interieur;

@@ -3,15 +3,6 @@
 #include <QRectF>
 #include <QtMath>
 
-namespace {
-
-QRectF cercle(qreal rayon)
-{
-    return QRectF(-rayon, -rayon, 2 * rayon, 2 * rayon);
-}
-
-} // namespace
-
 Cellule::Cellule(qreal rayonInterieur, qreal rayonExterieur, qreal angleDebut, qreal ouverture)
     : interieur(rayonInterieur),
       exterieur(rayonExterieur),
@@ -41,4 +32,9 @@ QPointF Cellule::point(qreal rayon, qreal angle)
 {
     const qreal a = qDegreesToRadians(angle);
     return QPointF(-rayon * qSin(a), -rayon * qCos(a));
+}
+
+QRectF Cellule::cercle(qreal rayon)
+{
+    return QRectF(-rayon, -rayon, 2 * rayon, 2 * rayon);
 }

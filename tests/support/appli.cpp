@@ -1,5 +1,8 @@
 #include "appli.h"
 
+#include "essais.h"
+#include "zoneroue.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QRegularExpression>
@@ -13,13 +16,6 @@ namespace {
 
 // The pointer's circle, as a share of the wheel's radius.
 constexpr double rayonGeste = 0.62;
-
-// Signed angle, in degrees, from a to b around the origin, with y upwards.
-double angleEntre(const QPoint &a, const QPoint &b)
-{
-    return qRadiansToDegrees(std::atan2(double(a.x()) * b.y() - double(a.y()) * b.x(),
-                                        double(a.x()) * b.x() + double(a.y()) * b.y()));
-}
 
 } // namespace
 
@@ -44,23 +40,17 @@ bool Appli::demarrer(const QString &dossierTravail, const QStringList &commande)
     programme.setWorkingDirectory(dossierTravail);
     programme.setProcessChannelMode(QProcess::MergedChannels);
     programme.start(commande.first(), commande.mid(1));
-    // The GL surface and the button are native windows of the program too:
-    // the window is the one the window manager manages.
-    const bool visible = programme.waitForStarted(10000) && attendre([this] {
-        QByteArray ids;
-        executer("xdotool", {"search", "--onlyvisible", "--pid", QString::number(programme.processId())}, &ids);
-        for (const QByteArray &id : ids.split('\n')) {
-            fenetre = QString::fromLatin1(id);
-            if (!id.isEmpty() && propriete("WM_STATE").contains("Normal"))
-                return true;
-        }
-        return programme.state() == QProcess::NotRunning;
-    }, 20000, 100);
+    // The window the desktop's window manager shows for the process.
+    QByteArray id;
+    const bool visible = programme.waitForStarted(10000)
+        && executer("sh", {QStringLiteral(DRAVOUNE_BUREAU_SH), "fenetre", qEnvironmentVariable("DRAVOUNE_BUREAU"),
+                           QString::number(programme.processId())}, &id);
+    fenetre = QString::fromLatin1(id.trimmed());
     // Shown once the first frame is on the screen.
     return visible && programme.state() == QProcess::Running
         && attendre([this] {
                const QImage e = ecran();
-               return !e.isNull() && e.pixel(0, e.height() - 1) == qRgb(0xf0, 0xf0, 0xf0);
+               return !e.isNull() && e.pixel(0, e.height() - 1) == grisFond;
            }, 20000);
 }
 
@@ -121,13 +111,14 @@ QImage Appli::ecranImmobile() const
 Appli::Geste Appli::glisser(double depart, double angle, double pas, double dernierPas) const
 {
     const QRect g = geometrie();
-    // Points relative to the centre, y upwards, as the wheel sees them.
+    const int rayon = g.height() / 2;
+    // Points relative to the centre, counter-clockwise on the screen.
     const auto point = [&](double degres) {
-        const double t = qDegreesToRadians(degres), r = rayonGeste * (g.height() / 2);
-        return QPoint(qRound(r * std::cos(t)), qRound(r * std::sin(t)));
+        const double t = qDegreesToRadians(degres), r = rayonGeste * rayon;
+        return QPoint(qRound(r * std::cos(t)), -qRound(r * std::sin(t)));
     };
     const auto versEcran = [&](const QPoint &p) {
-        const QPoint q = g.topLeft() + QPoint(g.width() / 2 + p.x(), g.height() / 2 - p.y());
+        const QPoint q = g.topLeft() + QPoint(g.width() / 2, g.height() / 2) + p;
         return QStringList{"mousemove", QString::number(q.x()), QString::number(q.y())};
     };
     const double sens = angle < 0 ? -1 : 1;
@@ -142,7 +133,7 @@ Appli::Geste Appli::glisser(double depart, double angle, double pas, double dern
     for (int i = 1; i < chemin.size(); ++i) {
         // Alone in its own event, the last move is not merged with others.
         commandes << "sleep" << (i + 1 == chemin.size() ? "0.5" : "0.02") << versEcran(chemin[i]);
-        geste.dernierPas = angleEntre(chemin[i - 1], chemin[i]);
+        geste.dernierPas = angleSigne(chemin[i - 1], chemin[i]);
         geste.angle += geste.dernierPas;
     }
     commandes << "sleep" << "0.2" << "mouseup" << "1";
