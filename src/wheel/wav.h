@@ -21,7 +21,9 @@ constexpr qint64 tailleWavMax = qint64(4) * 1024 * 1024;
 
 // Parses a RIFF/WAVE file holding 8- or 16-bit integer PCM. Anything else,
 // and any file whose chunks claim more bytes than it holds, gives a null
-// Wav: a broken tick is silence, never a guess.
+// Wav: a broken tick is silence, never a guess. Not libsndfile: it plays
+// what there is of a data chunk that claims more, decodes FLAC, Ogg or MP3
+// before we could refuse them, and refuses data before the format.
 Wav lireWav(const QByteArray &fichier);
 
 // Reads the file at `chemin`, refusing files over tailleWavMax unread.
