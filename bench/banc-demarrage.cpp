@@ -76,12 +76,14 @@ int main(int argc, char *argv[])
         return plancher(arguments.value(1));
 
     const QString soi = QCoreApplication::applicationFilePath();
-    const QString programme = QFileInfo(arguments.value(1, QStringLiteral(DRAVOUNE_PROGRAMME))).absoluteFilePath();
+    const QString programme =
+        QFileInfo(arguments.value(1, QStringLiteral(DRAVOUNE_PROGRAMME))).absoluteFilePath();
     const QString dossier = QFileInfo(programme).absolutePath();
     // A first start of each fills the file cache and tells where the window
     // manager shows its window.
     std::vector<std::unique_ptr<Demarrage>> programmes;
-    for (const QStringList &commande : {QStringList{programme}, QStringList{soi, "--nue"}, QStringList{soi, "--seule"}}) {
+    for (const QStringList &commande :
+         {QStringList{programme}, QStringList{soi, "--nue"}, QStringList{soi, "--seule"}}) {
         Appli appli;
         if (!appli.demarrer(dossier, commande))
             qFatal("%s shows no window", qPrintable(commande.join(' ')));
@@ -100,10 +102,9 @@ int main(int argc, char *argv[])
     const double med = temps[0].mediane();
     const double medNu = temps[1].mediane();
     Tableau::imprimer({QStringLiteral("Start-up to first frame, median of %1 (ms)").arg(lancements),
-                       QStringLiteral("800×800"), Tableau::nombre(med, 0),
-                       Tableau::nombre(medNu, 0), Tableau::rapport(med, medNu),
-                       QStringLiteral("≤ 1.5×"), Tableau::verdict(med <= 1.5 * medNu),
-                       Tableau::reference(temps[2].mediane(), med, 0)});
+                       QStringLiteral("800×800"), Tableau::nombre(med, 0), Tableau::nombre(medNu, 0),
+                       Tableau::rapport(med, medNu), QStringLiteral("≤ 1.5×"),
+                       Tableau::verdict(med <= 1.5 * medNu), Tableau::reference(temps[2].mediane(), med, 0)});
 
     // A drag a quarter turn round, whose last step of 10 degrees launches
     // the coast.
@@ -124,10 +125,12 @@ int main(int argc, char *argv[])
         autres[p - 1] = double(programmes[p]->memoireCreteKo()) / 1024.0;
         programmes[p]->arreter();
     }
-    Tableau::imprimer({QStringLiteral("Peak resident memory after a %1 s coast (MB)").arg(glissade / 1000.0, 0, 'f', 1),
-                       QStringLiteral("800×800"), Tableau::nombre(mo, 1), Tableau::nombre(autres[0], 1),
-                       Tableau::ecart(mo, autres[0], 1, QStringLiteral(" MB")),
-                       QStringLiteral("≤ +45 MB"), Tableau::verdict(mo - autres[0] <= 45.0),
-                       Tableau::nombre(autres[1], 1) + " (" + Tableau::ecart(mo, autres[1], 1, QStringLiteral(" MB")) + ")"});
+    Tableau::imprimer(
+        {QStringLiteral("Peak resident memory after a %1 s coast (MB)").arg(glissade / 1000.0, 0, 'f', 1),
+         QStringLiteral("800×800"), Tableau::nombre(mo, 1), Tableau::nombre(autres[0], 1),
+         Tableau::ecart(mo, autres[0], 1, QStringLiteral(" MB")), QStringLiteral("≤ +45 MB"),
+         Tableau::verdict(mo - autres[0] <= 45.0),
+         Tableau::nombre(autres[1], 1) + " (" + Tableau::ecart(mo, autres[1], 1, QStringLiteral(" MB"))
+             + ")"});
     return 0;
 }

@@ -15,9 +15,8 @@ namespace {
 void decrireRendu(ZoneRoue &roue)
 {
     roue.makeCurrent();
-    QTextStream(stderr) << "gl: " << reinterpret_cast<const char *>(glGetString(GL_RENDERER))
-                        << ", OpenGL " << reinterpret_cast<const char *>(glGetString(GL_VERSION))
-                        << "\n";
+    QTextStream(stderr) << "gl: " << reinterpret_cast<const char *>(glGetString(GL_RENDERER)) << ", OpenGL "
+                        << reinterpret_cast<const char *>(glGetString(GL_VERSION)) << "\n";
 }
 
 } // namespace
@@ -28,7 +27,8 @@ void decrireRendu(ZoneRoue &roue)
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    const QString tic = QCoreApplication::arguments().value(1, QStringLiteral(DRAVOUNE_DOSSIER_TIC "/" DRAVOUNE_TIC));
+    const QString tic =
+        QCoreApplication::arguments().value(1, QStringLiteral(DRAVOUNE_DOSSIER_TIC "/" DRAVOUNE_TIC));
 
     ZoneRoue roue(tic, nullptr);
     FenetreNue nue;
@@ -44,8 +44,7 @@ int main(int argc, char *argv[])
     }
 
     MesureGlissade glissade(roue, nue, seule);
-    const std::pair<QSize, double> glissades[] = {
-        {QSize(800, 600), 0.6}, {QSize(1920, 1080), 1.0}};
+    const std::pair<QSize, double> glissades[] = {{QSize(800, 600), 0.6}, {QSize(1920, 1080), 1.0}};
     for (const auto &[taille, cible] : glissades) {
         glissade.mesurer(taille, 10);
         glissade.imprimer(cible);

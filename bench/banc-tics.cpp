@@ -24,7 +24,7 @@ struct Appel
     // cppcheck-suppress unusedStructMember ; read by the comparisons below
     double ms;
     QString timer;
-    int intervalle;   // -1 for a stop
+    int intervalle; // -1 for a stop
 };
 
 QVector<Appel> lireJournal(const QString &chemin)
@@ -79,14 +79,16 @@ int main(int argc, char *argv[])
         appli.environnement().insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(DRAVOUNE_JOURNAL_TIMERS));
         appli.environnement().insert(QStringLiteral("DRAVOUNE_JOURNAL"), journal);
         Enregistrement enregistrement;
-        if (!appli.demarrer(programme.absolutePath(), {programme.absoluteFilePath()}) || !enregistrement.demarrer()
-            || appli.glisser(0, 25, 2, 5.5).dernierPas < 5)
+        if (!appli.demarrer(programme.absolutePath(), {programme.absoluteFilePath()})
+            || !enregistrement.demarrer() || appli.glisser(0, 25, 2, 5.5).dernierPas < 5)
             qFatal("run %d: the program does not start or turn", essai);
         // The closing tick stops the timer; it comes within 10 s of the last.
-        Appli::attendre([&] {
-            const QVector<Appel> t = ticsDeLaGlissade(lireJournal(journal));
-            return t.size() > 1 && t.last().intervalle < 0;
-        }, 40000, 100);
+        Appli::attendre(
+            [&] {
+                const QVector<Appel> t = ticsDeLaGlissade(lireJournal(journal));
+                return t.size() > 1 && t.last().intervalle < 0;
+            },
+            40000, 100);
         Appli::attendre([] { return false; }, 500);
         const QVector<Appel> t = ticsDeLaGlissade(lireJournal(journal));
         const QVector<double> sons = enregistrement.attaques();
@@ -100,7 +102,7 @@ int main(int argc, char *argv[])
         // late by what its timer was late and by what its sound took beyond
         // the usual delay.
         const auto ecarts = [&](double decalage) {
-            QVector<double> e;   // heard after its place, NaN if not heard
+            QVector<double> e; // heard after its place, NaN if not heard
             for (int k = 1; k < t.size() && !sons.isEmpty(); ++k) {
                 const double place = t[k].ms - t[1].ms + decalage;
                 const auto proche = std::min_element(sons.begin(), sons.end(), [&](double a, double b) {
@@ -119,7 +121,8 @@ int main(int argc, char *argv[])
             return m.taille() ? m.mediane() : 0.0;
         };
         const QVector<double> sorties = ecarts(mediane(ecarts(0)));
-        const int trouves = int(std::count_if(sorties.begin(), sorties.end(), [](double e) { return !std::isnan(e); }));
+        const int trouves =
+            int(std::count_if(sorties.begin(), sorties.end(), [](double e) { return !std::isnan(e); }));
         const bool cloture = !sorties.isEmpty() && !std::isnan(sorties.last());
         QStringList manques;
         for (int k = 1; k < t.size(); ++k) {
@@ -142,18 +145,26 @@ int main(int argc, char *argv[])
               manques.isEmpty() ? "" : "; not in place: ", qPrintable(manques.join(", ")));
     }
     const QString tous = QStringLiteral("%1 of %2").arg(essais).arg(essais);
-    Tableau::imprimer({QStringLiteral("Fling of the program: runs with every tick heard"), {},
-                       QStringLiteral("%1 of %2").arg(complets).arg(essais), {}, {}, tous, Tableau::verdict(complets == essais)});
-    Tableau::imprimer({QStringLiteral("Fling of the program: ticks heard / played"), {},
-                       QStringLiteral("%1 / %2").arg(entendus).arg(joues), {}, {}, {}, {}});
-    Tableau::imprimer({QStringLiteral("Fling of the program: closing tick heard"), {},
-                       QStringLiteral("%1 of %2").arg(clotures).arg(essais), {}, {}, tous, Tableau::verdict(clotures == essais)});
+    Tableau::imprimer({QStringLiteral("Fling of the program: runs with every tick heard"), QString(),
+                       QStringLiteral("%1 of %2").arg(complets).arg(essais), QString(), QString(), tous,
+                       Tableau::verdict(complets == essais)});
+    Tableau::imprimer({QStringLiteral("Fling of the program: ticks heard / played"), QString(),
+                       QStringLiteral("%1 / %2").arg(entendus).arg(joues), QString(), QString(), QString(),
+                       QString()});
+    Tableau::imprimer({QStringLiteral("Fling of the program: closing tick heard"), QString(),
+                       QStringLiteral("%1 of %2").arg(clotures).arg(essais), QString(), QString(), tous,
+                       Tableau::verdict(clotures == essais)});
     const auto ligne = [](const QString &mesure, const Echantillon &e, bool cible) {
-        Tableau::imprimer({mesure, {}, Tableau::nombre(e.mediane(), 1) + " / " + Tableau::nombre(e.centile(100), 1), {}, {},
-                           cible ? QStringLiteral("≤ 30") : QString(), cible ? Tableau::verdict(e.centile(100) <= 30) : QString()});
+        Tableau::imprimer({mesure, QString(),
+                           Tableau::nombre(e.mediane(), 1) + " / " + Tableau::nombre(e.centile(100), 1),
+                           QString(), QString(), cible ? QStringLiteral("≤ 30") : QString(),
+                           cible ? Tableau::verdict(e.centile(100) <= 30) : QString()});
     };
-    ligne(QStringLiteral("Fling of the program: every tick heard after due, median / max (ms)"), retards, true);
-    ligne(QStringLiteral("Fling of the program: closing tick heard after due, median / max (ms)"), retardsCloture, true);
-    ligne(QStringLiteral("Fling of the program: its timer's share, played after due, median / max (ms)"), retardsMinuterie, false);
+    ligne(QStringLiteral("Fling of the program: every tick heard after due, median / max (ms)"), retards,
+          true);
+    ligne(QStringLiteral("Fling of the program: closing tick heard after due, median / max (ms)"),
+          retardsCloture, true);
+    ligne(QStringLiteral("Fling of the program: its timer's share, played after due, median / max (ms)"),
+          retardsMinuterie, false);
     return 0;
 }

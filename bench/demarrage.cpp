@@ -15,14 +15,15 @@ namespace {
 
 QRgb lirePixel(const QPoint &p)
 {
-    return QGuiApplication::primaryScreen()->grabWindow(0, p.x(), p.y(), 1, 1)
-        .toImage().pixel(0, 0);
+    return QGuiApplication::primaryScreen()->grabWindow(0, p.x(), p.y(), 1, 1).toImage().pixel(0, 0);
 }
 
 } // namespace
 
 Demarrage::Demarrage(const QStringList &commande, const QPoint &origine, const QPoint &pixel)
-    : commande(commande), pixel(origine + pixel), processus()
+    : commande(commande),
+      pixel(origine + pixel),
+      processus()
 {
     // The program finds its tick beside it.
     processus.setWorkingDirectory(QFileInfo(commande.first()).absolutePath());

@@ -36,8 +36,7 @@ double Echantillon::centile(double p) const
 
 int Echantillon::auDessus(double seuil) const
 {
-    return int(std::count_if(valeurs.begin(), valeurs.end(),
-                             [seuil](double v) { return v > seuil; }));
+    return int(std::count_if(valeurs.begin(), valeurs.end(), [seuil](double v) { return v > seuil; }));
 }
 
 double Echantillon::partEntre(double bas, double haut) const

@@ -15,13 +15,14 @@ namespace {
 void noter(const QTimer *timer, int intervalle)
 {
     static FILE *journal = std::fopen(std::getenv("DRAVOUNE_JOURNAL"), "w");
-    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
+    const double ms =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch())
+            .count();
     std::fprintf(journal, "%.3f %p %d\n", ms, static_cast<const void *>(timer), intervalle);
     std::fflush(journal);
 }
 
-template<typename Fonction>
-Fonction reelle(const char *nom)
+template <typename Fonction> Fonction reelle(const char *nom)
 {
     return reinterpret_cast<Fonction>(dlsym(RTLD_NEXT, nom));
 }

@@ -15,13 +15,11 @@
 
 namespace {
 
-constexpr double limiteImage = 30.0;    // ms: a longer interval drops a frame
-
+constexpr double limiteImage = 30.0; // ms: a longer interval drops a frame
 
 // Runs the event loop until the condition holds, then lets the last paint
 // through.
-template<typename Condition>
-void tournerJusqua(Condition fini)
+template <typename Condition> void tournerJusqua(Condition fini)
 {
     while (!fini())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
@@ -31,9 +29,10 @@ void tournerJusqua(Condition fini)
 } // namespace
 
 MesureGlissade::MesureGlissade(ZoneRoue &roue, FenetreNue &nue, RoueSeule &seule)
-    : roue(roue), nue(nue), seule(seule)
-{
-}
+    : roue(roue),
+      nue(nue),
+      seule(seule)
+{}
 
 MesureGlissade::Course MesureGlissade::glisser(int vitesse)
 {
@@ -53,8 +52,7 @@ MesureGlissade::Course MesureGlissade::glisser(int vitesse)
     return c;
 }
 
-MesureGlissade::Course MesureGlissade::animer(QWidget &w, int images,
-                                              const std::function<void()> &image)
+MesureGlissade::Course MesureGlissade::animer(QWidget &w, int images, const std::function<void()> &image)
 {
     Course c;
     QTimer minuterie;
@@ -96,29 +94,28 @@ void MesureGlissade::imprimer(double cibleCpu) const
     const Echantillon &n = courseNue.intervalles;
     const Echantillon &s = courseSeule.intervalles;
     Tableau::imprimer({QStringLiteral("Coast: paint interval, median (ms)"), t,
-                       Tableau::nombre(r.mediane(), 2), Tableau::nombre(n.mediane(), 2), {},
+                       Tableau::nombre(r.mediane(), 2), Tableau::nombre(n.mediane(), 2), QString(),
                        QStringLiteral("20"), Tableau::verdict(qAbs(r.mediane() - 20.0) < 0.5),
                        Tableau::nombre(s.mediane(), 2)});
     const auto p5p95 = [](const Echantillon &e) {
         return Tableau::nombre(e.centile(5), 2) + " / " + Tableau::nombre(e.centile(95), 2);
     };
-    Tableau::imprimer({QStringLiteral("Coast: paint interval, p5 / p95 (ms)"), t, p5p95(r),
-                       p5p95(n), {}, {}, {}, p5p95(s)});
+    Tableau::imprimer({QStringLiteral("Coast: paint interval, p5 / p95 (ms)"), t, p5p95(r), p5p95(n),
+                       QString(), QString(), QString(), p5p95(s)});
     const auto dedans = [](const Echantillon &e) {
         return Tableau::nombre(100.0 * e.partEntre(19.0, 21.0), 1) + " %";
     };
-    Tableau::imprimer({QStringLiteral("Coast: intervals within 19–21 ms"), t, dedans(r),
-                       dedans(n), {}, QStringLiteral("≥ 95 %"),
-                       Tableau::verdict(r.partEntre(19.0, 21.0) >= 0.95), dedans(s)});
+    Tableau::imprimer({QStringLiteral("Coast: intervals within 19–21 ms"), t, dedans(r), dedans(n), QString(),
+                       QStringLiteral("≥ 95 %"), Tableau::verdict(r.partEntre(19.0, 21.0) >= 0.95),
+                       dedans(s)});
     const int tombees = r.auDessus(limiteImage);
     Tableau::imprimer({QStringLiteral("Coast: dropped frames (interval > 30 ms)"), t,
                        QStringLiteral("%1 of %2").arg(tombees).arg(r.taille()),
-                       QString::number(n.auDessus(limiteImage)), {}, QStringLiteral("0"),
+                       QString::number(n.auDessus(limiteImage)), QString(), QStringLiteral("0"),
                        Tableau::verdict(tombees == 0), QString::number(s.auDessus(limiteImage))});
-    Tableau::imprimer({QStringLiteral("Coast: CPU, whole process (cores)"), t,
-                       Tableau::nombre(courseRoue.cpu, 2), Tableau::nombre(courseNue.cpu, 2),
-                       Tableau::rapport(courseRoue.cpu, courseNue.cpu),
-                       QStringLiteral("≤ %1").arg(cibleCpu, 0, 'f', 1),
-                       Tableau::verdict(courseRoue.cpu <= cibleCpu),
-                       Tableau::reference(courseSeule.cpu, courseRoue.cpu, 2)});
+    Tableau::imprimer(
+        {QStringLiteral("Coast: CPU, whole process (cores)"), t, Tableau::nombre(courseRoue.cpu, 2),
+         Tableau::nombre(courseNue.cpu, 2), Tableau::rapport(courseRoue.cpu, courseNue.cpu),
+         QStringLiteral("≤ %1").arg(cibleCpu, 0, 'f', 1), Tableau::verdict(courseRoue.cpu <= cibleCpu),
+         Tableau::reference(courseSeule.cpu, courseRoue.cpu, 2)});
 }

@@ -29,7 +29,7 @@ private:
     {
         Echantillon intervalles;
         int images = 0;
-        double cpu = 0.0;   // cores
+        double cpu = 0.0; // cores
     };
 
     Course glisser(int vitesse);

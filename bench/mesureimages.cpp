@@ -18,9 +18,10 @@ constexpr float pasAngle = 7.3f;
 } // namespace
 
 MesureImages::MesureImages(ZoneRoue &roue, FenetreNue &nue, RoueSeule &seule)
-    : roue(roue), nue(nue), seule(seule)
-{
-}
+    : roue(roue),
+      nue(nue),
+      seule(seule)
+{}
 
 void MesureImages::bloc(QGLWidget &w, Echantillon &temps)
 {
@@ -65,10 +66,10 @@ void MesureImages::imprimer(double cibleMs) const
     for (const double p : {50.0, 95.0}) {
         const double r = tempsRoue.centile(p), n = tempsNue.centile(p), s = tempsSeule.centile(p);
         const bool mediane = p == 50.0;
-        Tableau::imprimer({mediane ? QStringLiteral("Frame cost, median (ms)") : QStringLiteral("Frame cost, p95 (ms)"),
-                           t, Tableau::nombre(r, 2), Tableau::nombre(n, 2), Tableau::rapport(r, n),
-                           mediane && cible ? QStringLiteral("≤ %1").arg(cibleMs) : QString(),
-                           mediane && cible ? Tableau::verdict(r <= cibleMs) : QString(),
-                           Tableau::reference(s, r, 2)});
+        Tableau::imprimer(
+            {mediane ? QStringLiteral("Frame cost, median (ms)") : QStringLiteral("Frame cost, p95 (ms)"), t,
+             Tableau::nombre(r, 2), Tableau::nombre(n, 2), Tableau::rapport(r, n),
+             mediane && cible ? QStringLiteral("≤ %1").arg(cibleMs) : QString(),
+             mediane && cible ? Tableau::verdict(r <= cibleMs) : QString(), Tableau::reference(s, r, 2)});
     }
 }

@@ -8,9 +8,9 @@ void Tableau::imprimer(const Ligne &l)
 {
     auto cellule = [](const QString &s) { return s.isEmpty() ? QStringLiteral("–") : s; };
     QTextStream sortie(stdout);
-    sortie << "| " << l.mesure << " | " << cellule(l.taille) << " | " << cellule(l.valeur)
-           << " | " << cellule(l.plancher) << " | " << cellule(l.rapport)
-           << " | " << cellule(l.seule) << " | " << cellule(l.cible) << " | " << cellule(l.atteinte) << " |\n";
+    sortie << "| " << l.mesure << " | " << cellule(l.taille) << " | " << cellule(l.valeur) << " | "
+           << cellule(l.plancher) << " | " << cellule(l.rapport) << " | " << cellule(l.seule) << " | "
+           << cellule(l.cible) << " | " << cellule(l.atteinte) << " |\n";
     sortie.flush();
 }
 
@@ -27,14 +27,14 @@ QString Tableau::rapport(double a, double b)
 QString Tableau::reference(double reference, double valeur, int decimales)
 {
     return nombre(reference, decimales) + QStringLiteral(" (") + rapport(valeur, reference)
-        + QStringLiteral(")");
+           + QStringLiteral(")");
 }
 
 QString Tableau::ecart(double a, double b, int decimales, const QString &unite)
 {
     const double d = a - b;
-    return (d < 0.0 ? QStringLiteral("−") : QStringLiteral("+"))
-        + QString::number(qAbs(d), 'f', decimales) + unite;
+    return (d < 0.0 ? QStringLiteral("−") : QStringLiteral("+")) + QString::number(qAbs(d), 'f', decimales)
+           + unite;
 }
 
 QString Tableau::verdict(bool atteinte)

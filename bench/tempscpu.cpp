@@ -13,7 +13,7 @@ double tempsCpuProcessus()
     rusage r{};
     getrusage(RUSAGE_SELF, &r);
     return double(r.ru_utime.tv_sec + r.ru_stime.tv_sec)
-         + double(r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
+           + double(r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
 }
 
 double tempsCpuProcessus(pid_t pid)

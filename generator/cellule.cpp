@@ -8,8 +8,7 @@ Cellule::Cellule(qreal rayonInterieur, qreal rayonExterieur, qreal angleDebut, q
       exterieur(rayonExterieur),
       debut(angleDebut),
       angle(ouverture)
-{
-}
+{}
 
 QPainterPath Cellule::chemin() const
 {

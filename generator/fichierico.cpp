@@ -6,8 +6,7 @@
 
 FichierIco::FichierIco(const QImage &source)
     : image(alphaDroit(source))
-{
-}
+{}
 
 QByteArray FichierIco::octets() const
 {
@@ -19,13 +18,12 @@ QByteArray FichierIco::octets() const
     flux.setByteOrder(QDataStream::LittleEndian);
     // Directory: one entry.
     flux << quint16(0) << quint16(1) << quint16(1);
-    flux << quint8(image.width()) << quint8(image.height()) << quint8(0) << quint8(0)
-         << quint16(1) << quint16(32) << quint32(tailleEntete + donnees.size()) << debutImage;
+    flux << quint8(image.width()) << quint8(image.height()) << quint8(0) << quint8(0) << quint16(1)
+         << quint16(32) << quint32(tailleEntete + donnees.size()) << debutImage;
     // The bitmap header counts the colour rows and the mask rows together,
     // hence twice the height.
-    flux << tailleEntete << qint32(image.width()) << qint32(2 * image.height())
-         << quint16(1) << quint16(32) << quint32(0) << quint32(donnees.size())
-         << qint32(0) << qint32(0) << quint32(0) << quint32(0);
+    flux << tailleEntete << qint32(image.width()) << qint32(2 * image.height()) << quint16(1) << quint16(32)
+         << quint32(0) << quint32(donnees.size()) << qint32(0) << qint32(0) << quint32(0) << quint32(0);
     flux.writeRawData(donnees.constData(), donnees.size());
     return resultat;
 }
@@ -37,7 +35,9 @@ QByteArray FichierIco::pixels() const
     for (int y = image.height() - 1; y >= 0; --y) {
         for (int x = 0; x < image.width(); ++x) {
             const QRgb p = image.pixel(x, y);
-            resultat.append(char(qBlue(p))).append(char(qGreen(p))).append(char(qRed(p)))
+            resultat.append(char(qBlue(p)))
+                .append(char(qGreen(p)))
+                .append(char(qRed(p)))
                 .append(char(qAlpha(p)));
         }
     }

@@ -73,8 +73,7 @@ GenerateurAssets::GenerateurAssets(const QString &cheminDeLaTable, const QString
       polices(),
       table(),
       sortie()
-{
-}
+{}
 
 bool GenerateurAssets::generer(const QString &dossier, QString *erreur)
 {
@@ -91,17 +90,18 @@ bool GenerateurAssets::generer(const QString &dossier, QString *erreur)
     const PeintreMarques marques(polices);
     const PeintreSon son;
     return ecrirePng(roue, QStringLiteral("dravoune.png"), erreur)
-        && ecrirePng(PeintreLegende(polices).dessiner(), QStringLiteral("legende_roue.png"), erreur)
-        && ecrirePng(grain(GeometrieRoue::tailleGrain.width(), GeometrieRoue::tailleGrain.height()), QStringLiteral("grain.png"), erreur)
-        && ecrirePng(marques.logoEditeur(), QStringLiteral("logo_tesk.png"), erreur)
-        && ecrirePng(son.dessiner(false), QStringLiteral("sound.png"), erreur)
-        && ecrirePng(son.dessiner(true), QStringLiteral("soundoff.png"), erreur)
-        && ecrirePng(marques.logoVarnoze(), QStringLiteral("varnoze.png"), erreur)
-        // The window icon is the hub bean at 45 %, drawn at that size
-        // rather than shrunk, so that its edge stays crisp.
-        && ecrire(FichierIco(grain(45, 41)).octets(), QStringLiteral("grain.ico"), erreur)
-        && ecrire(SonTic().wav(), QFileInfo(QStringLiteral(DRAVOUNE_TIC)).fileName(), erreur)
-        && ecrireIcones(erreur);
+           && ecrirePng(PeintreLegende(polices).dessiner(), QStringLiteral("legende_roue.png"), erreur)
+           && ecrirePng(grain(GeometrieRoue::tailleGrain.width(), GeometrieRoue::tailleGrain.height()),
+                        QStringLiteral("grain.png"), erreur)
+           && ecrirePng(marques.logoEditeur(), QStringLiteral("logo_tesk.png"), erreur)
+           && ecrirePng(son.dessiner(false), QStringLiteral("sound.png"), erreur)
+           && ecrirePng(son.dessiner(true), QStringLiteral("soundoff.png"), erreur)
+           && ecrirePng(marques.logoVarnoze(), QStringLiteral("varnoze.png"), erreur)
+           // The window icon is the hub bean at 45 %, drawn at that size
+           // rather than shrunk, so that its edge stays crisp.
+           && ecrire(FichierIco(grain(45, 41)).octets(), QStringLiteral("grain.ico"), erreur)
+           && ecrire(SonTic().wav(), QFileInfo(QStringLiteral(DRAVOUNE_TIC)).fileName(), erreur)
+           && ecrireIcones(erreur);
 }
 
 bool GenerateurAssets::ecrireIcones(QString *erreur) const
@@ -121,7 +121,8 @@ bool GenerateurAssets::ecrirePng(const QImage &image, const QString &nom, QStrin
 {
     // Straight alpha for pictures with transparency, plain RGB otherwise:
     // the PNG writer picks the colour type from the format.
-    const QImage finale = image.hasAlphaChannel() ? alphaDroit(image) : image.convertToFormat(QImage::Format_RGB32);
+    const QImage finale =
+        image.hasAlphaChannel() ? alphaDroit(image) : image.convertToFormat(QImage::Format_RGB32);
     QImageWriter writer(sortie.filePath(nom), "png");
     // Highest compression: the wheel is most of the program's size.
     writer.setQuality(0);

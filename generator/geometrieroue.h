@@ -57,7 +57,7 @@ constexpr QSize tailleLogo(249, 124);
 constexpr QRgb brunGrain = 0xFF755A32;
 // Rating cells take the colour of their score, 1 to 4; a score of 1 wears
 // the partners' pink.
-constexpr QRgb couleursNotes[] = { 0xFFF8D3E3, 0xFFFFDD74, 0xFFEAC7A4, 0xFFB89178 };
+constexpr QRgb couleursNotes[] = {0xFFF8D3E3, 0xFFFFDD74, 0xFFEAC7A4, 0xFFB89178};
 constexpr QRgb rosePartenaires = couleursNotes[0];
 
 } // namespace GeometrieRoue

@@ -39,8 +39,7 @@ QPainterPath lentille(qreal largeur)
 
 Grain::Grain(const QRectF &rectangle)
     : cadre(rectangle)
-{
-}
+{}
 
 QColor Grain::couleur()
 {

@@ -15,8 +15,7 @@ int main(int argc, char *argv[])
     options.setApplicationDescription(
         QStringLiteral("Draws the wheel, its legend, icons, logos and tick sound of Dravoune."));
     options.addHelpOption();
-    const QCommandLineOption table(QStringLiteral("table"),
-                                   QStringLiteral("Coffee table, tab-separated."),
+    const QCommandLineOption table(QStringLiteral("table"), QStringLiteral("Coffee table, tab-separated."),
                                    QStringLiteral("file"), QStringLiteral(DRAVOUNE_TABLE_CAFES));
     const QCommandLineOption polices(QStringLiteral("fonts"),
                                      QStringLiteral("Directory of the DejaVu font files."),

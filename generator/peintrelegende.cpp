@@ -14,27 +14,26 @@ namespace {
 // As heavy as the wheel's circles, which the arcs continue.
 constexpr qreal epaisseurArc = 6;
 // The wedge's straight edges carry no line: its own black is margin enough.
-constexpr TexteEnArc::Marges marges = { 10, epaisseurArc / 2 + 8 };
+constexpr TexteEnArc::Marges marges = {10, epaisseurArc / 2 + 8};
 // About the size of the names on the wheel: a key should not outshout it.
 constexpr qreal tailleMax = 30;
 
 const QStringList noms[bandes] = {
-    { QStringLiteral("Famille") },
-    { QStringLiteral("Nom") },
-    { QStringLiteral("Arômes") },
-    { QStringLiteral("Origine") },
-    { QStringLiteral("Force"), QStringLiteral("et corps") },
-    { QStringLiteral("Acidité") },
-    { QStringLiteral("Amertume") },
-    { QStringLiteral("Caféine"), QStringLiteral("café vert") },
+    {QStringLiteral("Famille")},
+    {QStringLiteral("Nom")},
+    {QStringLiteral("Arômes")},
+    {QStringLiteral("Origine")},
+    {QStringLiteral("Force"), QStringLiteral("et corps")},
+    {QStringLiteral("Acidité")},
+    {QStringLiteral("Amertume")},
+    {QStringLiteral("Caféine"), QStringLiteral("café vert")},
 };
 
 } // namespace
 
 PeintreLegende::PeintreLegende(const Polices &policesChargees)
     : polices(policesChargees)
-{
-}
+{}
 
 QImage PeintreLegende::dessiner() const
 {
@@ -68,7 +67,7 @@ QImage PeintreLegende::dessiner() const
         const TexteEnArc texte(polices.sans(true), noms[bande], polices.sans(bande != Cafeine));
         const Cellule cellule(rayonInterieur(rayonLegende, bande), rayonExterieur(rayonLegende, bande),
                               bordDroitLegende, bordGaucheLegende - bordDroitLegende);
-        const qreal taille = TexteEnArc::taillePour({ texte }, { cellule }, tailleMax, marges);
+        const qreal taille = TexteEnArc::taillePour({texte}, {cellule}, tailleMax, marges);
         peintre.drawPath(texte.trace(cellule, taille));
     }
     return image;

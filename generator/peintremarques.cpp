@@ -8,8 +8,7 @@
 
 PeintreMarques::PeintreMarques(const Polices &policesChargees)
     : polices(policesChargees)
-{
-}
+{}
 
 QColor PeintreMarques::rouge()
 {
@@ -32,8 +31,8 @@ QImage PeintreMarques::logoEditeur() const
     capitales.setLetterSpacing(QFont::PercentageSpacing, 112);
     peintre.setBrush(Qt::black);
     peintre.drawPath(ligne(capitales, 23, QStringLiteral("ÉDITIONS TESK"), QPointF(centre.x(), 93)));
-    peintre.drawPath(ligne(polices.serif(false), 17, QStringLiteral("cartographie du goût"),
-                           QPointF(centre.x(), 116)));
+    peintre.drawPath(
+        ligne(polices.serif(false), 17, QStringLiteral("cartographie du goût"), QPointF(centre.x(), 116)));
     return image;
 }
 
@@ -54,8 +53,8 @@ QImage PeintreMarques::logoVarnoze() const
     peintre.drawPath(ligne(titre, 34, QStringLiteral("VARNOZE"), QPointF(image.width() / 2.0, 44)));
     QFont sousTitre = polices.sans(true);
     sousTitre.setLetterSpacing(QFont::PercentageSpacing, 120);
-    peintre.drawPath(ligne(sousTitre, 10, QStringLiteral("TORRÉFACTEUR · DEPUIS 1931"),
-                           QPointF(image.width() / 2.0, 60)));
+    peintre.drawPath(
+        ligne(sousTitre, 10, QStringLiteral("TORRÉFACTEUR · DEPUIS 1931"), QPointF(image.width() / 2.0, 60)));
     return image;
 }
 

@@ -19,8 +19,7 @@ const QColor vert(0x2F, 0x5A, 0x3A);
 
 PeintrePartenaires::PeintrePartenaires(const Polices &policesChargees)
     : polices(policesChargees)
-{
-}
+{}
 
 void PeintrePartenaires::peindre(QPainter &peintre, const Cellule &coin) const
 {
@@ -32,21 +31,21 @@ void PeintrePartenaires::peindre(QPainter &peintre, const Cellule &coin) const
     // Marks are stacked from the rim inwards; radii are in pixels of the wheel.
     QFont capitales = polices.sans(true);
     capitales.setLetterSpacing(QFont::PercentageSpacing, 125);
-    marque(peintre, TexteEnArc(capitales, { QStringLiteral("PARTENAIRES") }),
-           tranche(coin, 872, 935, 14), 30, prune);
+    marque(peintre, TexteEnArc(capitales, {QStringLiteral("PARTENAIRES")}), tranche(coin, 872, 935, 14), 30,
+           prune);
 
     const Cellule plaque = tranche(coin, 755, 850, 16);
     peintre.setBrush(PeintreMarques::rouge());
     peintre.drawPath(plaque.chemin());
     QFont titre = polices.serif(true);
     titre.setLetterSpacing(QFont::PercentageSpacing, 112);
-    marque(peintre, TexteEnArc(titre, { QStringLiteral("VARNOZE") }), plaque, 48, Qt::white);
+    marque(peintre, TexteEnArc(titre, {QStringLiteral("VARNOZE")}), plaque, 48, Qt::white);
 
-    marque(peintre, TexteEnArc(polices.serif(true), { QStringLiteral("Brûlerie"), QStringLiteral("Orbelle") }),
+    marque(peintre, TexteEnArc(polices.serif(true), {QStringLiteral("Brûlerie"), QStringLiteral("Orbelle")}),
            tranche(coin, 640, 740, 10), 40, brun);
-    marque(peintre, TexteEnArc(capitales, { QStringLiteral("MOULINS"), QStringLiteral("FERRANDEL") }),
+    marque(peintre, TexteEnArc(capitales, {QStringLiteral("MOULINS"), QStringLiteral("FERRANDEL")}),
            tranche(coin, 530, 625, 10), 27, vert);
-    marque(peintre, TexteEnArc(polices.serif(false), { QStringLiteral("Tasses"), QStringLiteral("Vérignac") }),
+    marque(peintre, TexteEnArc(polices.serif(false), {QStringLiteral("Tasses"), QStringLiteral("Vérignac")}),
            tranche(coin, 425, 515, 10), 36, prune);
 
     const qreal rayon = coin.rayonInterieur() + 80;
@@ -65,7 +64,7 @@ Cellule PeintrePartenaires::tranche(const Cellule &coin, qreal interieur, qreal 
 void PeintrePartenaires::marque(QPainter &peintre, const TexteEnArc &texte, const Cellule &place,
                                 qreal tailleMax, const QColor &couleur) const
 {
-    const qreal taille = TexteEnArc::taillePour({ texte }, { place }, tailleMax, { 6, 3.6 });
+    const qreal taille = TexteEnArc::taillePour({texte}, {place}, tailleMax, {6, 3.6});
     peintre.setBrush(couleur);
     peintre.drawPath(texte.trace(place, taille));
 }

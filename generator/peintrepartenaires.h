@@ -19,8 +19,8 @@ public:
 
 private:
     Cellule tranche(const Cellule &coin, qreal interieur, qreal exterieur, qreal retrait) const;
-    void marque(QPainter &peintre, const TexteEnArc &texte, const Cellule &place,
-                qreal tailleMax, const QColor &couleur) const;
+    void marque(QPainter &peintre, const TexteEnArc &texte, const Cellule &place, qreal tailleMax,
+                const QColor &couleur) const;
 
     const Polices &polices;
 };

@@ -18,10 +18,10 @@ namespace {
 constexpr qreal epaisseurTrait = 6;
 // Clearance kept between a text and the edge of the lines around its cell,
 // wider where a line of text runs into a rule than along the circles.
-constexpr TexteEnArc::Marges marges = { epaisseurTrait / 2 + 16, epaisseurTrait / 2 + 9 };
+constexpr TexteEnArc::Marges marges = {epaisseurTrait / 2 + 16, epaisseurTrait / 2 + 9};
 // Families beyond these colours reuse them in turn.
-const QColor couleursFamilles[] = { QColor(0x35, 0x55, 0x7A), QColor(0x4A, 0x71, 0x33),
-                                    QColor(0xA8, 0x62, 0x1E) };
+const QColor couleursFamilles[] = {QColor(0x35, 0x55, 0x7A), QColor(0x4A, 0x71, 0x33),
+                                   QColor(0xA8, 0x62, 0x1E)};
 const QColor encre(0x2B, 0x1E, 0x14);
 
 QColor melange(const QColor &a, const QColor &b, qreal part)
@@ -36,8 +36,7 @@ QColor melange(const QColor &a, const QColor &b, qreal part)
 PeintreRoue::PeintreRoue(const TableCafes &cafes, const Polices &policesChargees)
     : table(cafes),
       polices(policesChargees)
-{
-}
+{}
 
 QImage PeintreRoue::dessiner(QString *erreur) const
 {
@@ -87,7 +86,7 @@ QVector<PeintreRoue::ArcFamille> PeintreRoue::arcsFamilles() const
             && arcs.last().premier + arcs.last().nombre == secteur) {
             ++arcs.last().nombre;
         } else {
-            arcs.append({ famille, secteur, 1 });
+            arcs.append({famille, secteur, 1});
         }
     }
     return arcs;
@@ -138,7 +137,7 @@ void PeintreRoue::peindreCellules(QPainter &peintre) const
         if (cafe < 0)
             continue;
         const QColor famille = couleurFamille(table.cafes().at(cafe).famille);
-        const QColor fonds[] = { couleurNom(cafe), Qt::white, melange(famille, Qt::white, 0.22) };
+        const QColor fonds[] = {couleurNom(cafe), Qt::white, melange(famille, Qt::white, 0.22)};
         for (int bande = Nom; bande <= Origine; ++bande) {
             peintre.setBrush(fonds[bande - Nom]);
             peintre.drawPath(cellule(secteur, 1, bande).chemin());
@@ -164,7 +163,7 @@ void PeintreRoue::peindreNotes(QPainter &peintre) const
         if (cafe < 0)
             continue;
         const Cafe &c = table.cafes().at(cafe);
-        const int notes[] = { c.force, c.acidite, c.amertume };
+        const int notes[] = {c.force, c.acidite, c.amertume};
         for (int i = 0; i < 3; ++i) {
             const Cellule case_ = cellule(secteur, 1, Force + i);
             peintre.setBrush(QColor(couleursNotes[notes[i] - 1]));
@@ -196,7 +195,7 @@ bool PeintreRoue::peindreFamilles(QPainter &peintre, QString *erreur) const
         const int reprises = qMin(arc.nombre, qMax(2, (arc.nombre + 2) / 3));
         const qreal part = qreal(arc.nombre) / reprises;
         for (int r = 0; r < reprises; ++r) {
-            textes.append(TexteEnArc(capitales, { arc.famille.toUpper() }));
+            textes.append(TexteEnArc(capitales, {arc.famille.toUpper()}));
             cellules.append(Cellule(rayonInterieur(rayonRoue, Famille), rayonRoue,
                                     (arc.premier + r * part) * angleSecteur, part * angleSecteur));
         }
@@ -220,25 +219,25 @@ bool PeintreRoue::peindreFiches(QPainter &peintre, QString *erreur) const
         origines.append(TexteEnArc(polices.serif(true), c.origine));
         casesOrigines.append(cellule(secteur, 1, Origine));
         if (!c.cafeine.isEmpty()) {
-            cafeines.append(TexteEnArc(polices.sans(true), { c.cafeine }));
+            cafeines.append(TexteEnArc(polices.sans(true), {c.cafeine}));
             casesCafeines.append(cellule(secteur, 1, Cafeine));
         }
     }
     return peindreBande(peintre, QStringLiteral("name"), noms, casesNoms, 40, encre, erreur)
-        && peindreBande(peintre, QStringLiteral("characteristics"), caracteres, casesCaracteres, 32,
-                        encre, erreur)
-        && peindreBande(peintre, QStringLiteral("origin"), origines, casesOrigines, 32, encre, erreur)
-        && peindreBande(peintre, QStringLiteral("caffeine"), cafeines, casesCafeines, 36, encre, erreur);
+           && peindreBande(peintre, QStringLiteral("characteristics"), caracteres, casesCaracteres, 32, encre,
+                           erreur)
+           && peindreBande(peintre, QStringLiteral("origin"), origines, casesOrigines, 32, encre, erreur)
+           && peindreBande(peintre, QStringLiteral("caffeine"), cafeines, casesCafeines, 36, encre, erreur);
 }
 
-bool PeintreRoue::peindreBande(QPainter &peintre, const QString &bande,
-                               const QVector<TexteEnArc> &textes, const QVector<Cellule> &cellules,
-                               qreal tailleMax, const QColor &couleur, QString *erreur) const
+bool PeintreRoue::peindreBande(QPainter &peintre, const QString &bande, const QVector<TexteEnArc> &textes,
+                               const QVector<Cellule> &cellules, qreal tailleMax, const QColor &couleur,
+                               QString *erreur) const
 {
     const qreal taille = TexteEnArc::taillePour(textes, cellules, tailleMax, marges);
     if (taille <= 0) {
         int i = 0;
-        while (TexteEnArc::taillePour({ textes[i] }, { cellules[i] }, tailleMax, marges) > 0)
+        while (TexteEnArc::taillePour({textes[i]}, {cellules[i]}, tailleMax, marges) > 0)
             ++i;
         *erreur = QStringLiteral("%1 band: \"%2\" does not fit its cell; shorten it or split it with |")
                       .arg(bande, textes[i].texte());
@@ -265,8 +264,8 @@ void PeintreRoue::peindreTraits(QPainter &peintre) const
     }
     for (int limite = 0; limite < secteurs; ++limite) {
         const qreal angle = limite * angleSecteur;
-        const bool entreFamilles = familleDuSecteur((limite + secteurs - 1) % secteurs)
-                                   != familleDuSecteur(limite);
+        const bool entreFamilles =
+            familleDuSecteur((limite + secteurs - 1) % secteurs) != familleDuSecteur(limite);
         const qreal exterieur = entreFamilles ? rayonRoue : (unites - 1) * unite;
         peintre.drawLine(Cellule::point(unitesDisque * unite, angle), Cellule::point(exterieur, angle));
     }

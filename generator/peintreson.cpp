@@ -8,7 +8,7 @@
 namespace {
 
 constexpr int cote = 128;
-const QPointF tetes[] = { QPointF(35, 101), QPointF(93, 89) };
+const QPointF tetes[] = {QPointF(35, 101), QPointF(93, 89)};
 constexpr qreal demiLargeurTete = 17;
 constexpr qreal demiHauteurTete = 12.5;
 

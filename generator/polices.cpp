@@ -7,17 +7,16 @@ Polices::Polices()
     : dossier(),
       familleSans(),
       familleSerif()
-{
-}
+{}
 
 bool Polices::charger(const QString &repertoire, QString *erreur)
 {
     dossier = repertoire;
     QString gras;
     return ajouter(QStringLiteral("DejaVuSans.ttf"), &familleSans, erreur)
-        && ajouter(QStringLiteral("DejaVuSans-Bold.ttf"), &gras, erreur)
-        && ajouter(QStringLiteral("DejaVuSerif.ttf"), &familleSerif, erreur)
-        && ajouter(QStringLiteral("DejaVuSerif-Bold.ttf"), &gras, erreur);
+           && ajouter(QStringLiteral("DejaVuSans-Bold.ttf"), &gras, erreur)
+           && ajouter(QStringLiteral("DejaVuSerif.ttf"), &familleSerif, erreur)
+           && ajouter(QStringLiteral("DejaVuSerif-Bold.ttf"), &gras, erreur);
 }
 
 QFont Polices::sans(bool gras) const

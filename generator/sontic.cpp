@@ -20,11 +20,8 @@ struct Mode
 };
 
 const Mode modes[] = {
-    { 210, 0.0030, 0.30 },
-    { 940, 0.0085, 1.00 },
-    { 2150, 0.0055, 0.65 },
-    { 3480, 0.0032, 0.45 },
-    { 5300, 0.0018, 0.30 },
+    {210, 0.0030, 0.30},  {940, 0.0085, 1.00},  {2150, 0.0055, 0.65},
+    {3480, 0.0032, 0.45}, {5300, 0.0018, 0.30},
 };
 
 constexpr double duree = 0.032;
@@ -40,8 +37,7 @@ constexpr double crete = 0.7;
 SonTic::SonTic()
     : frequence(44100),
       nombre(int(duree * 44100))
-{
-}
+{}
 
 QVector<qint16> SonTic::echantillons() const
 {
@@ -79,5 +75,5 @@ QByteArray SonTic::wav() const
     const QVector<qint16> donnees = echantillons();
     QByteArray pcm(donnees.size() * 2, Qt::Uninitialized);
     qToLittleEndian<qint16>(donnees.constData(), donnees.size(), pcm.data());
-    return ecrireWav({ formatWav(frequence, 1, 16), pcm });
+    return ecrireWav({formatWav(frequence, 1, 16), pcm});
 }

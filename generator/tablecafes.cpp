@@ -8,11 +8,10 @@
 
 namespace {
 
-const QStringList colonnes = {
-    QStringLiteral("famille"), QStringLiteral("nom"), QStringLiteral("caracteristiques"),
-    QStringLiteral("origine"), QStringLiteral("force_corps"), QStringLiteral("acidite"),
-    QStringLiteral("amertume"), QStringLiteral("cafeine")
-};
+const QStringList colonnes = {QStringLiteral("famille"),          QStringLiteral("nom"),
+                              QStringLiteral("caracteristiques"), QStringLiteral("origine"),
+                              QStringLiteral("force_corps"),      QStringLiteral("acidite"),
+                              QStringLiteral("amertume"),         QStringLiteral("cafeine")};
 
 QStringList lignesDe(const QString &champ)
 {
@@ -48,8 +47,7 @@ bool lireNote(const QString &champ, int *note)
 
 TableCafes::TableCafes()
     : liste()
-{
-}
+{}
 
 bool TableCafes::charger(const QString &chemin, QString *erreur)
 {
@@ -80,7 +78,9 @@ bool TableCafes::charger(const QString &chemin, QString *erreur)
     }
     if (liste.size() != GeometrieRoue::secteurs - 1) {
         *erreur = QStringLiteral("%1: %2 coffees, the wheel has room for exactly %3")
-                      .arg(chemin).arg(liste.size()).arg(GeometrieRoue::secteurs - 1);
+                      .arg(chemin)
+                      .arg(liste.size())
+                      .arg(GeometrieRoue::secteurs - 1);
         return false;
     }
     return true;
@@ -102,7 +102,7 @@ QString TableCafes::lireLigne(const QString &ligne)
     cafe.cafeine = champs[7].trimmed();
     if (cafe.famille.isEmpty() || cafe.nom.join(QString()).isEmpty())
         return QStringLiteral("every coffee needs a family and a name");
-    for (const QStringList &texte : { cafe.nom, cafe.caracteristiques, cafe.origine }) {
+    for (const QStringList &texte : {cafe.nom, cafe.caracteristiques, cafe.origine}) {
         const QString mot = motPendant(texte);
         if (!mot.isEmpty())
             return QStringLiteral("a line ends on \"%1\": move the | before it").arg(mot);

@@ -26,13 +26,11 @@ TexteEnArc::TexteEnArc()
       lignes(),
       hauteurCapitales(0),
       interligne(0)
-{
-}
+{}
 
 TexteEnArc::TexteEnArc(const QFont &police, const QStringList &textes)
     : TexteEnArc(police, textes, police)
-{
-}
+{}
 
 TexteEnArc::TexteEnArc(const QFont &police, const QStringList &textes, const QFont &policeSuite)
     : source(textes),
@@ -67,8 +65,8 @@ qreal TexteEnArc::ligneDeBase(const Cellule &cellule, qreal taille, int ligne) c
 
 bool TexteEnArc::tientDans(const Cellule &cellule, qreal taille, const Marges &marges) const
 {
-    const qreal demiOuverture = qDegreesToRadians(cellule.ouverture() / 2)
-                                - marges.laterale / cellule.rayonInterieur();
+    const qreal demiOuverture =
+        qDegreesToRadians(cellule.ouverture() / 2) - marges.laterale / cellule.rayonInterieur();
     for (int i = 0; i < lignes.size(); ++i) {
         const QRectF encre = QTransform::fromScale(taille, taille).mapRect(lignes[i].boundingRect());
         const qreal base = ligneDeBase(cellule, taille, i);

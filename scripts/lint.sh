@@ -1,11 +1,15 @@
 #!/bin/sh
 # Static checks of our C++ code in src/, generator/, tests/ and bench/:
-# clang-tidy with the checks listed in .clang-tidy, and cppcheck. Fails on
-# any finding.
+# formatting as .clang-format has it, clang-tidy with the checks listed in
+# .clang-tidy, and cppcheck. Fails on any finding.
 set -eu
 cd "$(dirname "$0")/.."
 
 files=$(git ls-files 'src/*.cpp' 'generator/*.cpp' 'tests/*.cpp' 'bench/*.cpp')
+headers=$(git ls-files 'src/*.h' 'generator/*.h' 'tests/*.h' 'bench/*.h')
+
+# shellcheck disable=SC2086
+clang-format --dry-run -Werror $files $headers
 
 # clang-tidy reads the compile commands, and the moc files they include.
 cmake --preset dev >/dev/null

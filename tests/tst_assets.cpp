@@ -96,7 +96,9 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QByteArray o = f.read(29);
         QCOMPARE(o.mid(12, 4), QByteArray("IHDR"));
-        QCOMPARE(QSize(qFromBigEndian<qint32>(o.constData() + 16), qFromBigEndian<qint32>(o.constData() + 20)), taille);
+        QCOMPARE(
+            QSize(qFromBigEndian<qint32>(o.constData() + 16), qFromBigEndian<qint32>(o.constData() + 20)),
+            taille);
         QCOMPARE(int(o[24]), 8);
         QCOMPARE(int(o[25]), alpha ? 6 : 2);
         QCOMPARE(int(o[28]), 0);
@@ -113,8 +115,10 @@ private slots:
             const QRgb *ligne = reinterpret_cast<const QRgb *>(roue.constScanLine(y));
             for (int x = 0; x < roue.width(); ++x) {
                 const qreal r = std::hypot(x + 0.5 - centreRoue.x(), y + 0.5 - centreRoue.y());
-                if ((r > GeometrieRoue::rayonRoue + 1.5 && qAlpha(ligne[x]) != 0) || (r < GeometrieRoue::rayonRoue - 1.5 && qAlpha(ligne[x]) != 255))
-                    QFAIL(qPrintable(QStringLiteral("alpha %1 at %2,%3").arg(qAlpha(ligne[x])).arg(x).arg(y)));
+                if ((r > GeometrieRoue::rayonRoue + 1.5 && qAlpha(ligne[x]) != 0)
+                    || (r < GeometrieRoue::rayonRoue - 1.5 && qAlpha(ligne[x]) != 255))
+                    QFAIL(
+                        qPrintable(QStringLiteral("alpha %1 at %2,%3").arg(qAlpha(ligne[x])).arg(x).arg(y)));
             }
         }
     }
@@ -136,8 +140,9 @@ private slots:
         const Disposition d = disposer(widget, tailleGrain, legende.size(), tailleLogo);
         const QRectF carre = QRectF(d.roue).translated(d.centre);
         const auto surEcran = [](const QRectF &cible, const QSize &source, QPoint p) {
-            return cible.topLeft() + QPointF((p.x() + 0.5) * cible.width() / source.width(),
-                                             (p.y() + 0.5) * cible.height() / source.height());
+            return cible.topLeft()
+                   + QPointF((p.x() + 0.5) * cible.width() / source.width(),
+                             (p.y() + 0.5) * cible.height() / source.height());
         };
         for (int k = unitesDisque; k < unites; ++k) {
             for (qreal angle : {5.0, 14.75, 24.0}) {
@@ -186,14 +191,18 @@ private slots:
         QTest::addColumn<int>("champ");
         QTest::addColumn<int>("nombre");
         QTest::addColumn<QString>("valeur");
-        QTest::addColumn<QString>("message");   // empty: the assets are drawn
+        QTest::addColumn<QString>("message"); // empty: the assets are drawn
         QTest::newRow("as committed") << 1 << 0 << 0 << QString() << QString();
-        QTest::newRow("bad score") << 1 << 5 << 1 << "5" << "scores run from 1 to 4";
+        QTest::newRow("bad score") << 1 << 5 << 1 << "5"
+                                   << "scores run from 1 to 4";
         QTest::newRow("missing columns") << 1 << 3 << 2 << QString() << "6 columns instead of 8";
         QTest::newRow("header") << 0 << 5 << 1 << QString() << "expected the header";
-        QTest::newRow("text too long") << 1 << 1 << 1 << "Un nom bien trop long pour sa case" << "does not fit its cell";
-        QTest::newRow("caffeine") << 1 << 7 << 1 << "2.2%" << "caffeine is written like";
-        QTest::newRow("one coffee less") << 1 << 0 << 8 << "" << "12 coffees, the wheel has room for exactly 13";
+        QTest::newRow("text too long") << 1 << 1 << 1 << "Un nom bien trop long pour sa case"
+                                       << "does not fit its cell";
+        QTest::newRow("caffeine") << 1 << 7 << 1 << "2.2%"
+                                  << "caffeine is written like";
+        QTest::newRow("one coffee less") << 1 << 0 << 8 << ""
+                                         << "12 coffees, the wheel has room for exactly 13";
     }
 
     void table()
@@ -204,9 +213,10 @@ private slots:
         QFETCH(QString, valeur);
         QFETCH(QString, message);
         QStringList lignes = QString::fromUtf8(lire(QStringLiteral(DRAVOUNE_TABLE_CAFES))).split('\n');
-        const int n = int(std::find_if(lignes.begin(), lignes.end(), [](const QString &l) {
-            return !l.startsWith('#');
-        }) - lignes.begin()) + ligne;
+        const int n = int(std::find_if(lignes.begin(), lignes.end(),
+                                       [](const QString &l) { return !l.startsWith('#'); })
+                          - lignes.begin())
+                      + ligne;
         QStringList champs = lignes[n].split('\t');
         for (int i = 0; i < nombre; ++i)
             champs.removeAt(champ);
@@ -219,7 +229,8 @@ private slots:
         fichier.close();
 
         QProcess generateur;
-        generateur.start(QStringLiteral(DRAVOUNE_GENERATEUR), {"--table", fichier.fileName(), dossier.filePath("assets")});
+        generateur.start(QStringLiteral(DRAVOUNE_GENERATEUR),
+                         {"--table", fichier.fileName(), dossier.filePath("assets")});
         QVERIFY(generateur.waitForFinished(120000));
         const QString erreurs = QString::fromUtf8(generateur.readAllStandardError());
         QCOMPARE(generateur.exitCode(), message.isEmpty() ? 0 : 1);

@@ -87,7 +87,8 @@ private slots:
         QFETCH(QPoint, vers);
         sonde->presser(de);
         sonde->bouger(vers);
-        QVERIFY(qAbs(std::remainder(sonde->dernierPas() - angleSigne(de - centre, vers - centre), 360.0)) < 1e-3);
+        QVERIFY(qAbs(std::remainder(sonde->dernierPas() - angleSigne(de - centre, vers - centre), 360.0))
+                < 1e-3);
         QCOMPARE(sonde->angleRoue(), sonde->dernierPas());
     }
 
@@ -268,25 +269,30 @@ private slots:
         QTest::addColumn<QRect>("grain");
         QTest::addColumn<QPointF>("origineLogo");
         QTest::addColumn<QSize>("logo");
-        QTest::addColumn<float>("rayon");   // of the grabbable disc
-        QTest::newRow("800x600") << QSize(800, 600) << QRect(-300, -300, 600, 600)
-            << QRect(261, 0, 139, 300) << QRect(-21, -19, 42, 38) << QPointF(672.0, 6.0) << QSize(120, 59) << 300.0f;
+        QTest::addColumn<float>("rayon"); // of the grabbable disc
+        QTest::newRow("800x600") << QSize(800, 600) << QRect(-300, -300, 600, 600) << QRect(261, 0, 139, 300)
+                                 << QRect(-21, -19, 42, 38) << QPointF(672.0, 6.0) << QSize(120, 59)
+                                 << 300.0f;
         QTest::newRow("800x1000") << QSize(800, 1000) << QRect(-500, -500, 1000, 1000)
-            << QRect(168, 0, 232, 500) << QRect(-28, -25, 56, 50) << QPointF(632.0, 10.0) << QSize(160, 79) << 400.0f;
+                                  << QRect(168, 0, 232, 500) << QRect(-28, -25, 56, 50)
+                                  << QPointF(632.0, 10.0) << QSize(160, 79) << 400.0f;
         QTest::newRow("1024x768") << QSize(1024, 768) << QRect(-384, -384, 768, 768)
-            << QRect(334, 0, 178, 384) << QRect(-26, -24, 53, 48) << QPointF(860.76, 7.68) << QSize(153, 76) << 384.0f;
-        QTest::newRow("801x601") << QSize(801, 601) << QRect(-300, -300, 601, 601)
-            << QRect(261, 0, 139, 300) << QRect(-21, -19, 42, 38) << QPointF(672.99, 6.01) << QSize(120, 59) << 300.0f;
+                                  << QRect(334, 0, 178, 384) << QRect(-26, -24, 53, 48)
+                                  << QPointF(860.76, 7.68) << QSize(153, 76) << 384.0f;
+        QTest::newRow("801x601") << QSize(801, 601) << QRect(-300, -300, 601, 601) << QRect(261, 0, 139, 300)
+                                 << QRect(-21, -19, 42, 38) << QPointF(672.99, 6.01) << QSize(120, 59)
+                                 << 300.0f;
         // A picture without pixels is left out instead of being divided by.
-        QTest::newRow("widget vide") << QSize(0, 0) << QRect(0, 0, 0, 0)
-            << QRect(0, 0, 0, 0) << QRect(0, 0, 0, 0) << QPointF(0, 0) << QSize(0, 0) << 0.0f;
+        QTest::newRow("widget vide") << QSize(0, 0) << QRect(0, 0, 0, 0) << QRect(0, 0, 0, 0)
+                                     << QRect(0, 0, 0, 0) << QPointF(0, 0) << QSize(0, 0) << 0.0f;
     }
 
     void disposition()
     {
         QFETCH(QSize, widget);
         QFETCH(QPointF, origineLogo);
-        const Disposition d = disposer(widget, GeometrieRoue::tailleGrain, legende, GeometrieRoue::tailleLogo);
+        const Disposition d =
+            disposer(widget, GeometrieRoue::tailleGrain, legende, GeometrieRoue::tailleLogo);
         QCOMPARE(d.centre, QPoint(widget.width() / 2, widget.height() / 2));
         QTEST(d.roue, "roue");
         QTEST(d.legende, "legende");

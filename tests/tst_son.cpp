@@ -32,8 +32,10 @@ QByteArray modifie(QByteArray f, int position, quint32 valeur, int octets = 2)
 QString sonLong(const QTemporaryDir &dossier)
 {
     QFile f(dossier.filePath("long.wav"));
-    return f.open(QIODevice::WriteOnly) && f.write(ecrireWav({formatWav(44100, 1, 16), QByteArray(88200, 0x40)})) > 0
-        ? f.fileName() : QString();
+    return f.open(QIODevice::WriteOnly)
+                   && f.write(ecrireWav({formatWav(44100, 1, 16), QByteArray(88200, 0x40)})) > 0
+               ? f.fileName()
+               : QString();
 }
 
 } // namespace
@@ -46,20 +48,18 @@ private slots:
     // Qt's audio engine lives in the thread that first asks for it, and
     // learns there that the server went away: here the main thread, which
     // outlives every sound.
-    void initTestCase()
-    {
-        QAudioDeviceInfo::defaultOutputDevice();
-    }
+    void initTestCase() { QAudioDeviceInfo::defaultOutputDevice(); }
 
     void lecture_data()
     {
         QTest::addColumn<QByteArray>("octets");
-        QTest::addColumn<int>("gardes");   // PCM bytes kept, 0 for silence
+        QTest::addColumn<int>("gardes"); // PCM bytes kept, 0 for silence
         const QByteArray f = fichier();
         const QByteArray entete = f.left(12), format = f.mid(12, 24), donnees = f.mid(36);
         QTest::newRow("mono 16 bits") << f << 8;
         QTest::newRow("stéréo 8 bits") << fichier(8, 2) << 8;
-        QTest::newRow("morceau inconnu, impair") << entete + format + "LIST" + QByteArray::fromHex("03000000") + "abc" + '\0' + donnees << 8;
+        QTest::newRow("morceau inconnu, impair")
+            << entete + format + "LIST" + QByteArray::fromHex("03000000") + "abc" + '\0' + donnees << 8;
         QTest::newRow("données avant le format") << entete + donnees + format << 8;
         QTest::newRow("trame incomplète coupée") << fichier(16, 1, pcm.left(7)) << 6;
 
@@ -128,8 +128,9 @@ private slots:
         son->play();
         QTest::qWait(300);
         const QString pid = QString::number(QCoreApplication::applicationPid());
-        QCOMPARE(QProcess::execute("sh", {"-c", "pacmd list-clients | awk '/index:/ {c = $2} /process.id = \"" + pid
-                                                + "\"/ {print c}' | xargs -rn1 pacmd kill-client"}), 0);
+        QCOMPARE(QProcess::execute("sh", {"-c", "pacmd list-clients | awk '/index:/ {c = $2} /process.id = \""
+                                                    + pid + "\"/ {print c}' | xargs -rn1 pacmd kill-client"}),
+                 0);
         for (int tic = 0; tic < 10; ++tic) {
             QTest::qWait(50);
             son->play();

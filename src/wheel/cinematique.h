@@ -5,10 +5,10 @@
 // can be checked without a window. Angles are degrees, speeds degrees per
 // frame.
 
-constexpr int periodeImage = 20;        // ms between two coast frames
-constexpr float frottement = 0.99f;     // share of the speed kept per frame
-constexpr float vitesseArret = 0.05f;   // at or below this the wheel stops
-constexpr float seuilTic = 30.0f;       // drag turn that earns a tick
+constexpr int periodeImage = 20;      // ms between two coast frames
+constexpr float frottement = 0.99f;   // share of the speed kept per frame
+constexpr float vitesseArret = 0.05f; // at or below this the wheel stops
+constexpr float seuilTic = 30.0f;     // drag turn that earns a tick
 
 // Euclidean distance between two integer points. Squares are formed in
 // double so that points far outside any screen cannot overflow.

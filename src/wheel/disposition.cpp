@@ -24,8 +24,7 @@ float rayonRoue(const QSize &widget)
     return float(demiCote);
 }
 
-Disposition disposer(const QSize &widget, const QSize &grain,
-                     const QSize &legende, const QSize &logo)
+Disposition disposer(const QSize &widget, const QSize &grain, const QSize &legende, const QSize &logo)
 {
     const int w = widget.width();
     const int h = widget.height();

@@ -12,16 +12,15 @@
 // A picture with no pixels gets an empty rectangle and is not drawn.
 struct Disposition
 {
-    QPoint centre;      // the wheel's pivot
-    QRect roue;         // wheel square, relative to the pivot, before turning
-    QRect legende;      // legend wedge, its bottom-right corner on the pivot
-    QRect grain;        // hub, relative to the pivot
+    QPoint centre; // the wheel's pivot
+    QRect roue;    // wheel square, relative to the pivot, before turning
+    QRect legende; // legend wedge, its bottom-right corner on the pivot
+    QRect grain;   // hub, relative to the pivot
     QPointF origineLogo;
     QSize logo;
 };
 
-Disposition disposer(const QSize &widget, const QSize &grain,
-                     const QSize &legende, const QSize &logo);
+Disposition disposer(const QSize &widget, const QSize &grain, const QSize &legende, const QSize &logo);
 
 // Radius of the grabbable disc: half the smaller side, in whole pixels.
 float rayonRoue(const QSize &widget);

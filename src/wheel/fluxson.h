@@ -38,10 +38,10 @@ private slots:
 
 private:
     const Wav wav;
-    int position;         // next byte to play; the sound's size when silent
-    qint64 silence;       // bytes of silence written since the sound ended
+    int position;   // next byte to play; the sound's size when silent
+    qint64 silence; // bytes of silence written since the sound ended
     const qint64 silenceAvantVeille;
-    QTimer *minuterie;    // runs while the output plays, stops when we pause it
+    QTimer *minuterie; // runs while the output plays, stops when we pause it
     std::unique_ptr<QAudioOutput> sortie;
     // The output's, written to; the output frees it when it closes, which
     // it does by itself when the audio server goes away.

@@ -25,7 +25,7 @@ public:
     void stop();
 
 private:
-    FluxSon *flux;   // lives in fil, deleted there when it finishes
+    FluxSon *flux; // lives in fil, deleted there when it finishes
     QThread fil;
 };
 

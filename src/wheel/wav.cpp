@@ -7,8 +7,14 @@
 
 namespace {
 
-quint16 mot(const char *p) { return qFromLittleEndian<quint16>(p); }
-quint32 long32(const char *p) { return qFromLittleEndian<quint32>(p); }
+quint16 mot(const char *p)
+{
+    return qFromLittleEndian<quint16>(p);
+}
+quint32 long32(const char *p)
+{
+    return qFromLittleEndian<quint32>(p);
+}
 
 constexpr quint16 formatPcm = 1;
 constexpr quint16 formatExtensible = 0xFFFE;
@@ -20,13 +26,13 @@ QAudioFormat lireFormat(const char *p, quint32 taille)
         return QAudioFormat();
     quint16 codage = mot(p);
     if (codage == formatExtensible && taille >= 26)
-        codage = mot(p + 24);   // first two bytes of the sub-format GUID
+        codage = mot(p + 24); // first two bytes of the sub-format GUID
     const quint16 canaux = mot(p + 2);
     const quint32 frequence = long32(p + 4);
     const quint16 bloc = mot(p + 12);
     const quint16 bits = mot(p + 14);
-    if (codage != formatPcm || (bits != 8 && bits != 16) || canaux < 1 || canaux > 8
-        || frequence < 1000 || frequence > 384000 || bloc != canaux * bits / 8)
+    if (codage != formatPcm || (bits != 8 && bits != 16) || canaux < 1 || canaux > 8 || frequence < 1000
+        || frequence > 384000 || bloc != canaux * bits / 8)
         return QAudioFormat();
 
     return formatWav(int(frequence), canaux, bits);
@@ -66,7 +72,7 @@ Wav lireWav(const QByteArray &fichier)
             wav.pcm = QByteArray(contenu, int(longueur));
             donnees = true;
         }
-        pos += 8 + longueur + (longueur & 1);   // chunks are word-aligned
+        pos += 8 + longueur + (longueur & 1); // chunks are word-aligned
     }
     if (!wav.format.isValid() || wav.pcm.size() < wav.format.bytesPerFrame())
         return Wav();
@@ -103,6 +109,6 @@ QByteArray ecrireWav(const Wav &wav)
     flux << taille;
     flux.writeRawData(wav.pcm.constData(), wav.pcm.size());
     if (taille & 1)
-        flux << quint8(0);   // chunks are word-aligned
+        flux << quint8(0); // chunks are word-aligned
     return octets;
 }

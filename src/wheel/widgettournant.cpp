@@ -17,14 +17,17 @@ WidgetTournant::WidgetTournant(const QString &path, QWidget *parent)
       sonActif(true),
       curseurMain(new QCursor(Qt::PointingHandCursor)),
       curseurFleche(new QCursor(Qt::ArrowCursor)),
-      xPrec(0), yPrec(0),
-      xCour(0), yCour(0),
+      xPrec(0),
+      yPrec(0),
+      xCour(0),
+      yCour(0),
       pente(0.0f),
       ordonnee(0.0f),
       dernierPas(0.0f),
       saisi(false),
       angleRoue(0.0f),
-      xCentre(0), yCentre(0),
+      xCentre(0),
+      yCentre(0),
       sonTic(path)
 {
     setAutoFillBackground(false);
@@ -53,9 +56,7 @@ bool WidgetTournant::estDansZone(int, int)
     return true;
 }
 
-void WidgetTournant::calculerCentre()
-{
-}
+void WidgetTournant::calculerCentre() {}
 
 void WidgetTournant::declencher(int speed)
 {

@@ -59,7 +59,8 @@ double tourEntre(const QImage &avant, const QImage &apres)
 double partFond(const QImage &ecran)
 {
     const QVector<QRgb> a = anneaux(ecran);
-    return double(std::count_if(a.begin(), a.end(), [](QRgb c) { return difference(c, grisFond) <= 6; })) / a.size();
+    return double(std::count_if(a.begin(), a.end(), [](QRgb c) { return difference(c, grisFond) <= 6; }))
+           / a.size();
 }
 
 // Successful calls of the traces that made, removed or opened for writing
@@ -121,7 +122,8 @@ private slots:
         const Appli::Geste geste = appli.glisser(depart, angle, 1, 0.5);
         QVERIFY(qAbs(geste.dernierPas) < 1);
         const double tour = tourEntre(repos, appli.ecranImmobile());
-        QVERIFY2(qAbs(tour - geste.angle) <= tolerance, qPrintable(QString("turned %1 for %2 swept").arg(tour).arg(geste.angle)));
+        QVERIFY2(qAbs(tour - geste.angle) <= tolerance,
+                 qPrintable(QString("turned %1 for %2 swept").arg(tour).arg(geste.angle)));
         const int tics = enregistrement.attaques().size();
         QVERIFY2(tics >= 1 && tics <= qAbs(geste.angle) / 30 + 1, qPrintable(QString("%1 ticks").arg(tics)));
     }
@@ -162,7 +164,8 @@ private slots:
         double_.environnement().insert("QT_SCALE_FACTOR", "2");
         QVERIFY(double_.demarrer(QStringLiteral(DRAVOUNE_DOSSIER_TIC)));
         const QImage ecran = double_.ecranImmobile();
-        QVERIFY2(ecran.width() >= 1600 && ecran.height() >= 1600, qPrintable(QString("%1 x %2").arg(ecran.width()).arg(ecran.height())));
+        QVERIFY2(ecran.width() >= 1600 && ecran.height() >= 1600,
+                 qPrintable(QString("%1 x %2").arg(ecran.width()).arg(ecran.height())));
         QVERIFY2(partFond(ecran) < 0.1, "no wheel");
         QCOMPARE(double_.fermer(), 0);
     }
@@ -205,8 +208,10 @@ private slots:
         QTest::newRow("a directory") << "directory" << QByteArray() << qint64(0) << false;
         QTest::newRow("unreadable") << "unreadable" << tic << qint64(0) << false;
         QTest::newRow("truncated header") << "file" << tic.left(30) << qint64(0) << false;
-        QTest::newRow("more samples announced than held") << "file" << QByteArray(fauxTic).replace(40, 4, "\0\0\xff\x7f", 4) << qint64(0) << false;
-        QTest::newRow("a picture named .wav") << "file" << lire(QStringLiteral(DRAVOUNE_ASSETS "/grain.png")) << qint64(0) << false;
+        QTest::newRow("more samples announced than held")
+            << "file" << QByteArray(fauxTic).replace(40, 4, "\0\0\xff\x7f", 4) << qint64(0) << false;
+        QTest::newRow("a picture named .wav")
+            << "file" << lire(QStringLiteral(DRAVOUNE_ASSETS "/grain.png")) << qint64(0) << false;
         QTest::newRow("50 MB") << "file" << fauxTic << (qint64(50) << 20) << false;
     }
 
@@ -229,7 +234,8 @@ private slots:
         if (genre == "directory")
             QVERIFY(QDir().mkpath(tic.fileName()));
         else if (genre != "missing")
-            QVERIFY(tic.open(QIODevice::WriteOnly) && tic.write(contenu) == contenu.size() && (taille == 0 || tic.resize(taille))
+            QVERIFY(tic.open(QIODevice::WriteOnly) && tic.write(contenu) == contenu.size()
+                    && (taille == 0 || tic.resize(taille))
                     && (genre == "file" || tic.setPermissions(QFile::Permissions())));
         tic.close();
 
@@ -242,10 +248,11 @@ private slots:
         // traces only the calls that make, remove or open files, so that
         // the program runs at nearly its own speed. LeakSanitizer, in the
         // sanitized build, cannot work under it.
-        const QString appels = QStringLiteral("trace=open,openat,creat,truncate,mkdir,mkdirat,rename,renameat,"
-                                              "renameat2,unlink,unlinkat,link,linkat,symlink,symlinkat");
-        commande = QStringList{"strace", "-D", "-ff", "--seccomp-bpf", "-o", traces + "/t", "-e", appels}
-            + commande;
+        const QString appels =
+            QStringLiteral("trace=open,openat,creat,truncate,mkdir,mkdirat,rename,renameat,"
+                           "renameat2,unlink,unlinkat,link,linkat,symlink,symlinkat");
+        commande =
+            QStringList{"strace", "-D", "-ff", "--seccomp-bpf", "-o", traces + "/t", "-e", appels} + commande;
 #endif
         // Root would read the unreadable file: without these capabilities it
         // obeys the permissions.
@@ -266,12 +273,14 @@ private slots:
         QVERIFY2(autre.messages().isEmpty(), autre.messages().constData());
         // strace, which runs beside the program, may still be writing once
         // the program has ended: each trace ends with the thread's exit.
-        QVERIFY(Appli::attendre([&] {
-            const QFileInfoList t = QDir(traces).entryInfoList(QDir::Files);
-            return std::all_of(t.begin(), t.end(), [](const QFileInfo &f) {
-                return lire(f.filePath()).trimmed().split('\n').last().startsWith("+++");
-            });
-        }, 5000));
+        QVERIFY(Appli::attendre(
+            [&] {
+                const QFileInfoList t = QDir(traces).entryInfoList(QDir::Files);
+                return std::all_of(t.begin(), t.end(), [](const QFileInfo &f) {
+                    return lire(f.filePath()).trimmed().split('\n').last().startsWith("+++");
+                });
+            },
+            5000));
         const QStringList ecrits = ecritures(traces);
         QVERIFY2(ecrits.isEmpty(), qPrintable(ecrits.join('\n')));
     }

@@ -12,7 +12,7 @@
 #include <cstdlib>
 
 // libFuzzer's signature, argc included.
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)   // NOLINT(readability-non-const-parameter)
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv) // NOLINT(readability-non-const-parameter)
 {
     // No display: the model is fuzzed, not the GL surface.
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -24,8 +24,7 @@ Appli::Appli()
       programme(),
       fenetre(),
       sortie()
-{
-}
+{}
 
 Appli::~Appli()
 {
@@ -42,16 +41,21 @@ bool Appli::demarrer(const QString &dossierTravail, const QStringList &commande)
     programme.start(commande.first(), commande.mid(1));
     // The window the desktop's window manager shows for the process.
     QByteArray id;
-    const bool visible = programme.waitForStarted(10000)
-        && executer("sh", {QStringLiteral(DRAVOUNE_BUREAU_SH), "fenetre", qEnvironmentVariable("DRAVOUNE_BUREAU"),
-                           QString::number(programme.processId())}, &id);
+    const bool visible =
+        programme.waitForStarted(10000)
+        && executer("sh",
+                    {QStringLiteral(DRAVOUNE_BUREAU_SH), "fenetre", qEnvironmentVariable("DRAVOUNE_BUREAU"),
+                     QString::number(programme.processId())},
+                    &id);
     fenetre = QString::fromLatin1(id.trimmed());
     // Shown once the first frame is on the screen.
     return visible && programme.state() == QProcess::Running
-        && attendre([this] {
-               const QImage e = ecran();
-               return !e.isNull() && e.pixel(0, e.height() - 1) == grisFond;
-           }, 20000);
+           && attendre(
+               [this] {
+                   const QImage e = ecran();
+                   return !e.isNull() && e.pixel(0, e.height() - 1) == grisFond;
+               },
+               20000);
 }
 
 QProcessEnvironment &Appli::environnement()
@@ -83,9 +87,13 @@ QRect Appli::geometrie() const
     QByteArray texte;
     executer("xwininfo", {"-id", fenetre}, &texte);
     const auto valeur = [&](const char *cle) {
-        return QRegularExpression(QString::fromLatin1(cle) + ":\\s*(-?\\d+)").match(QString::fromLatin1(texte)).captured(1).toInt();
+        return QRegularExpression(QString::fromLatin1(cle) + ":\\s*(-?\\d+)")
+            .match(QString::fromLatin1(texte))
+            .captured(1)
+            .toInt();
     };
-    return QRect(valeur("Absolute upper-left X"), valeur("Absolute upper-left Y"), valeur("Width"), valeur("Height"));
+    return QRect(valeur("Absolute upper-left X"), valeur("Absolute upper-left Y"), valeur("Width"),
+                 valeur("Height"));
 }
 
 QImage Appli::ecran() const
@@ -99,12 +107,14 @@ QImage Appli::ecranImmobile() const
 {
     QImage avant = ecran();
     // Each screenshot keeps the display server busy, and the program with it.
-    const bool immobile = attendre([&] {
-        QImage apres = ecran();
-        const bool pareil = apres == avant && !apres.isNull();
-        avant = std::move(apres);
-        return pareil;
-    }, 60000, 200);
+    const bool immobile = attendre(
+        [&] {
+            QImage apres = ecran();
+            const bool pareil = apres == avant && !apres.isNull();
+            avant = std::move(apres);
+            return pareil;
+        },
+        60000, 200);
     return immobile ? avant : QImage();
 }
 
@@ -136,14 +146,18 @@ Appli::Geste Appli::glisser(double depart, double angle, double pas, double dern
         geste.dernierPas = angleSigne(chemin[i - 1], chemin[i]);
         geste.angle += geste.dernierPas;
     }
-    commandes << "sleep" << "0.2" << "mouseup" << "1";
+    commandes << "sleep"
+              << "0.2"
+              << "mouseup"
+              << "1";
     return executer("xdotool", commandes) ? geste : Geste{qQNaN(), qQNaN()};
 }
 
 bool Appli::cliquer(const QPoint &point) const
 {
     const QPoint p = geometrie().topLeft() + point;
-    return executer("xdotool", {"mousemove", QString::number(p.x()), QString::number(p.y()), "sleep", "0.1", "click", "1"});
+    return executer("xdotool", {"mousemove", QString::number(p.x()), QString::number(p.y()), "sleep", "0.1",
+                                "click", "1"});
 }
 
 int Appli::fermer()

@@ -15,8 +15,8 @@ public:
     // What a drag did, from the pixels the pointer really went through.
     struct Geste
     {
-        double angle;       // swept around the centre, counter-clockwise positive
-        double dernierPas;  // the last move's share of it
+        double angle;      // swept around the centre, counter-clockwise positive
+        double dernierPas; // the last move's share of it
     };
 
     Appli();
@@ -26,7 +26,8 @@ public:
     // Starts the command, the built program unless told otherwise, in the
     // given working directory, and waits until its window shows. A command
     // that wraps the program must leave it the process's pid.
-    bool demarrer(const QString &dossierTravail, const QStringList &commande = {QStringLiteral(DRAVOUNE_PROGRAMME)});
+    bool demarrer(const QString &dossierTravail,
+                  const QStringList &commande = {QStringLiteral(DRAVOUNE_PROGRAMME)});
     // The environment demarrer() gives the program: the test's own, unless
     // changed before.
     QProcessEnvironment &environnement();
@@ -54,7 +55,8 @@ public:
     int fermer();
 
     // Runs a command to its end; false if it fails or outlasts 30 s.
-    static bool executer(const QString &programme, const QStringList &arguments, QByteArray *sortie = nullptr);
+    static bool executer(const QString &programme, const QStringList &arguments,
+                         QByteArray *sortie = nullptr);
     // Polls the condition every intervalleMs until it holds or delaiMs have passed.
     static bool attendre(const std::function<bool()> &condition, int delaiMs, int intervalleMs = 20);
 

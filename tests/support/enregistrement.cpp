@@ -39,7 +39,7 @@ bool Enregistrement::demarrer()
                                  QStringLiteral("--rate=%1").arg(frequence), "--latency-msec=20"});
     // The server may hand over its first samples in a burst.
     return enregistreur.waitForStarted(10000)
-        && Appli::attendre([this] { return echantillons().size() > frequence / 2; }, 10000);
+           && Appli::attendre([this] { return echantillons().size() > frequence / 2; }, 10000);
 }
 
 QVector<double> Enregistrement::attaques() const

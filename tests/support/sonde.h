@@ -13,7 +13,9 @@
 class Sonde
 {
 public:
-    explicit Sonde(WidgetTournant &w) : w(w) {}
+    explicit Sonde(WidgetTournant &w)
+        : w(w)
+    {}
 
     float vitesse() const { return w.vitesse; }
     float angleRoue() const { return w.angleRoue; }
@@ -27,7 +29,7 @@ public:
     bool etatSain() const
     {
         return std::isfinite(w.angleRoue) && std::isfinite(w.dernierPas) && std::isfinite(w.angleDepuisTic)
-            && std::isfinite(w.vitesse) && std::fabs(w.dernierPas) <= 180.0f;
+               && std::isfinite(w.vitesse) && std::fabs(w.dernierPas) <= 180.0f;
     }
 
     void setVitesse(float v) { w.vitesse = v; }
@@ -51,7 +53,10 @@ public:
 
     void presser(QPoint p, Qt::MouseButton b = Qt::LeftButton) { souris(QEvent::MouseButtonPress, p, b, b); }
     void bouger(QPoint p) { souris(QEvent::MouseMove, p, Qt::NoButton, Qt::LeftButton); }
-    void lacher(QPoint p, Qt::MouseButton b = Qt::LeftButton) { souris(QEvent::MouseButtonRelease, p, b, Qt::NoButton); }
+    void lacher(QPoint p, Qt::MouseButton b = Qt::LeftButton)
+    {
+        souris(QEvent::MouseButtonRelease, p, b, Qt::NoButton);
+    }
     void souris(QEvent::Type type, QPoint p, Qt::MouseButton b, Qt::MouseButtons boutons)
     {
         QMouseEvent e(type, QPointF(p), b, boutons, Qt::NoModifier);

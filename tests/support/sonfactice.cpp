@@ -13,8 +13,7 @@ int SonFactice::arrets = 0;
 Son::Son(const QString &)
     : flux(nullptr),
       fil()
-{
-}
+{}
 
 Son::~Son() = default;
 
