@@ -33,7 +33,7 @@ build() {
 }
 
 run() {
-    bureau=$(pwd)/tests/support/bureau.sh
+    bureau=$(pwd)/scripts/bureau.sh
     # The program finds its tick under assets/ beside it.
     cd build/src/app
     if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then

@@ -3,7 +3,7 @@
 # its floor measured in the same run:
 #   bench/run.sh [flings]
 # Configures and builds the "bench" preset (build-bench/), runs the
-# benchmarks on a private desktop (tests/support/bureau.sh), prints the
+# benchmarks on a private desktop (scripts/bureau.sh), prints the
 # results table and writes it into bench/RESULTS.md. The tick benchmark
 # repeats a fling 30 times unless told otherwise.
 set -eu
@@ -14,7 +14,7 @@ cmake --build --preset bench -j"$(nproc)" >/dev/null
 build=$(pwd)/build-bench
 
 tmp=$(mktemp -d)
-bureau=$(pwd)/tests/support/bureau.sh
+bureau=$(pwd)/scripts/bureau.sh
 trap 'sh "$bureau" stop "$tmp/bureau"; rm -rf "$tmp"' EXIT INT TERM
 sh "$bureau" start "$tmp/bureau"
 sur() { sh "$bureau" exec "$tmp/bureau" "$@"; }

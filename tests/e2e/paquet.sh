@@ -9,7 +9,7 @@
 set -eu
 build=$(cd "$1" && pwd)
 source=$(cd "$(dirname "$0")/../.." && pwd)
-bureau=$source/tests/support/bureau.sh
+bureau=$source/scripts/bureau.sh
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 echec() { echo "paquet: $*" >&2; exit 1; }
