@@ -162,9 +162,10 @@ bool Appli::cliquer(const QPoint &point) const
 
 int Appli::fermer()
 {
-    // The window manager's close key, as on a desktop.
+    // The window manager's close key, as on a desktop. The sanitized
+    // program's leak check at exit can take seconds on a loaded machine.
     if (!executer("xdotool", {"windowactivate", "--sync", fenetre, "key", "--clearmodifiers", "alt+F4"})
-        || !programme.waitForFinished(15000) || programme.exitStatus() != QProcess::NormalExit)
+        || !programme.waitForFinished(30000) || programme.exitStatus() != QProcess::NormalExit)
         return -1;
     return programme.exitCode();
 }
