@@ -27,7 +27,7 @@ constexpr int limiteGlissadeMs = 30000;
 // picture alone turning, repainted at the coast's 20 ms period.
 int plancher(const QString &quoi)
 {
-    std::unique_ptr<QGLWidget> fenetre;
+    std::unique_ptr<SurfaceGL> fenetre;
     if (quoi == QLatin1String("--nue"))
         fenetre = std::make_unique<FenetreNue>();
     else

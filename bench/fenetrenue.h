@@ -1,11 +1,11 @@
 #ifndef FENETRENUE_H
 #define FENETRENUE_H
 
-#include <QGLWidget>
+#include "surfacegl.h"
 
 // The floor of every measurement: an OpenGL window that clears to the
 // wheel's grey and swaps, the least any frame of the wheel can cost.
-class FenetreNue : public QGLWidget
+class FenetreNue : public SurfaceGL
 {
     Q_OBJECT
 
@@ -13,7 +13,11 @@ public:
     explicit FenetreNue(QWidget *parent = nullptr);
 
 protected:
+#if QT_VERSION_MAJOR < 6
     void paintEvent(QPaintEvent *) override;
+#else
+    void paintGL() override;
+#endif
 };
 
 #endif

@@ -23,7 +23,7 @@ MesureImages::MesureImages(ZoneRoue &roue, FenetreNue &nue, RoueSeule &seule)
       seule(seule)
 {}
 
-void MesureImages::bloc(QGLWidget &w, Echantillon &temps)
+void MesureImages::bloc(SurfaceGL &w, Echantillon &temps)
 {
     Sonde sonde(roue);
     for (int i = 0; i < parBloc; ++i) {

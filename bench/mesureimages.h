@@ -2,11 +2,11 @@
 #define MESUREIMAGES_H
 
 #include "echantillon.h"
+#include "surfacegl.h"
 
 #include <QSize>
 
 class FenetreNue;
-class QGLWidget;
 class RoueSeule;
 class ZoneRoue;
 
@@ -24,7 +24,7 @@ public:
     void imprimer(double cibleMs) const;
 
 private:
-    void bloc(QGLWidget &w, Echantillon &temps);
+    void bloc(SurfaceGL &w, Echantillon &temps);
 
     ZoneRoue &roue;
     FenetreNue &nue;

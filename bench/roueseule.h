@@ -1,14 +1,15 @@
 #ifndef ROUESEULE_H
 #define ROUESEULE_H
 
-#include <QGLWidget>
+#include "surfacegl.h"
+
 #include <QPixmap>
 
 // The wheel picture alone, drawn as the design of the program fixes it:
 // the surface cleared, the full-size picture turned and smoothly scaled
 // into a square as high as the widget through the widget's painter, then
 // the swap. The cost of the design itself, before any code of ours.
-class RoueSeule : public QGLWidget
+class RoueSeule : public SurfaceGL
 {
     Q_OBJECT
 
@@ -18,7 +19,11 @@ public:
     void tourner(float pas);
 
 protected:
+#if QT_VERSION_MAJOR < 6
     void paintEvent(QPaintEvent *) override;
+#else
+    void paintGL() override;
+#endif
 
 private:
     QPixmap image;

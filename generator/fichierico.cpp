@@ -3,6 +3,7 @@
 #include "alphadroit.h"
 
 #include <QDataStream>
+#include <QIODevice>
 
 FichierIco::FichierIco(const QImage &source)
     : image(alphaDroit(source))
@@ -24,7 +25,7 @@ QByteArray FichierIco::octets() const
     // hence twice the height.
     flux << tailleEntete << qint32(image.width()) << qint32(2 * image.height()) << quint16(1) << quint16(32)
          << quint32(0) << quint32(donnees.size()) << qint32(0) << qint32(0) << quint32(0) << quint32(0);
-    flux.writeRawData(donnees.constData(), donnees.size());
+    flux.writeRawData(donnees.constData(), int(donnees.size()));
     return resultat;
 }
 

@@ -121,8 +121,12 @@ bool GenerateurAssets::ecrirePng(const QImage &image, const QString &nom, QStrin
 {
     // Straight alpha for pictures with transparency, plain RGB otherwise:
     // the PNG writer picks the colour type from the format.
-    const QImage finale =
-        image.hasAlphaChannel() ? alphaDroit(image) : image.convertToFormat(QImage::Format_RGB32);
+    QImage finale = image.hasAlphaChannel() ? alphaDroit(image) : image.convertToFormat(QImage::Format_RGB32);
+    // The file records a resolution, which Qt takes from the screen: 100 dpi
+    // on Qt 5's offscreen platform, 96 on Qt 6's. The committed files have
+    // Qt 5's, in dots per metre.
+    finale.setDotsPerMeterX(3937);
+    finale.setDotsPerMeterY(3937);
     QImageWriter writer(sortie.filePath(nom), "png");
     // Highest compression: the wheel is most of the program's size.
     writer.setQuality(0);

@@ -94,7 +94,7 @@ QVector<PeintreRoue::ArcFamille> PeintreRoue::arcsFamilles() const
 
 QColor PeintreRoue::couleurFamille(const QString &famille) const
 {
-    const int rang = table.familles().indexOf(famille);
+    const int rang = int(table.familles().indexOf(famille));
     return couleursFamilles[rang % int(std::size(couleursFamilles))];
 }
 

@@ -12,6 +12,24 @@ const QPointF tetes[] = {QPointF(35, 101), QPointF(93, 89)};
 constexpr qreal demiLargeurTete = 17;
 constexpr qreal demiHauteurTete = 12.5;
 
+// The shape filled with the gradient, its edge antialiased. Qt steps a
+// gradient from the first pixel of each run that its rasteriser hands over,
+// and Qt 6 hands a row's fully covered run over apart from the partly
+// covered pixels before it, where Qt 5 hands them over together: a colour
+// within a rounding step of a half would come out one apart. Laid over
+// whole rows, the gradient is the same under both.
+QImage remplie(const QPainterPath &forme, const QGradient &degrade)
+{
+    QImage calque(cote, cote, QImage::Format_ARGB32_Premultiplied);
+    calque.fill(Qt::transparent);
+    QPainter peintre(&calque);
+    peintre.setRenderHint(QPainter::Antialiasing);
+    peintre.fillPath(forme, Qt::black);
+    peintre.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    peintre.fillRect(calque.rect(), degrade);
+    return calque;
+}
+
 } // namespace
 
 PeintreSon::PeintreSon() = default;
@@ -27,19 +45,19 @@ QImage PeintreSon::dessiner(bool barre) const
     degrade.setColorAt(0, QColor(0xB8, 0xF0, 0x9C));
     degrade.setColorAt(0.45, QColor(0x4C, 0xB8, 0x4A));
     degrade.setColorAt(1, QColor(0x1B, 0x6B, 0x22));
-    peintre.setPen(QPen(QColor(0x0F, 0x4A, 0x17), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    peintre.setBrush(degrade);
-    peintre.drawPath(notes());
+    const QPainterPath formes = notes();
+    peintre.drawImage(0, 0, remplie(formes, degrade));
+    peintre.strokePath(formes, QPen(QColor(0x0F, 0x4A, 0x17), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 
     // A soft gloss on each note head gives the relief of an enamel badge.
-    peintre.setPen(Qt::NoPen);
     for (const QPointF &tete : tetes) {
         const QPointF reflet = tete + QPointF(-6, -5);
         QRadialGradient brillance(reflet, 9);
         brillance.setColorAt(0, QColor(255, 255, 255, 170));
         brillance.setColorAt(1, QColor(255, 255, 255, 0));
-        peintre.setBrush(brillance);
-        peintre.drawEllipse(reflet, 9, 6);
+        QPainterPath ovale;
+        ovale.addEllipse(reflet, 9, 6);
+        peintre.drawImage(0, 0, remplie(ovale, brillance));
     }
 
     if (barre) {

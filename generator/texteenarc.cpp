@@ -59,7 +59,7 @@ qreal TexteEnArc::ligneDeBase(const Cellule &cellule, qreal taille, int ligne) c
 {
     // The block is centred on its cap height: accents and descenders may
     // overhang, the way a typesetter centres a caption.
-    const qreal bloc = (lignes.size() - 1) * interligne + hauteurCapitales;
+    const qreal bloc = qreal(lignes.size() - 1) * interligne + hauteurCapitales;
     return cellule.rayonMilieu() + taille * (bloc / 2 - hauteurCapitales - ligne * interligne);
 }
 

@@ -1,9 +1,15 @@
 #include "son.h"
 #include "wav.h"
 
-#include <QAudioDeviceInfo>
 #include <QtEndian>
 #include <QtTest>
+
+#if QT_VERSION_MAJOR < 6
+#include <QAudioDeviceInfo>
+#else
+#include <QAudioDevice>
+#include <QMediaDevices>
+#endif
 
 #include <memory>
 
@@ -46,7 +52,14 @@ private slots:
     // Qt's audio engine lives in the thread that first asks for it, and
     // learns there that the server went away: here the main thread, which
     // outlives every sound.
-    void initTestCase() { QAudioDeviceInfo::defaultOutputDevice(); }
+    void initTestCase()
+    {
+#if QT_VERSION_MAJOR < 6
+        QAudioDeviceInfo::defaultOutputDevice();
+#else
+        QMediaDevices::defaultAudioOutput();
+#endif
+    }
 
     void lecture_data()
     {

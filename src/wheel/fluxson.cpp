@@ -1,8 +1,14 @@
 #include "fluxson.h"
 
+#include <QTimer>
+
+#if QT_VERSION_MAJOR < 6
 #include <QAudioDeviceInfo>
 #include <QAudioOutput>
-#include <QTimer>
+#else
+#include <QAudioSink>
+#include <QMediaDevices>
+#endif
 
 namespace {
 
@@ -18,7 +24,7 @@ constexpr int silenceAvantVeilleMs = 200;
 
 FluxSon::FluxSon(const Wav &wav)
     : wav(wav),
-      position(wav.pcm.size()),
+      position(int(wav.pcm.size())),
       silence(0),
       silenceAvantVeille(wav.format.bytesForDuration(qint64(silenceAvantVeilleMs) * 1000)),
       minuterie(new QTimer(this)),
@@ -33,19 +39,25 @@ FluxSon::~FluxSon()
 {
     // Closing the output runs the event loop: a queued restart or a top-up
     // must find no output left.
-    const std::unique_ptr<QAudioOutput> fermee = std::move(sortie);
+    const std::unique_ptr<SortieAudio> fermee = std::move(sortie);
     if (fermee)
         fermee->stop();
 }
 
 void FluxSon::ouvrirSortie()
 {
+#if QT_VERSION_MAJOR < 6
     const QAudioDeviceInfo peripherique = QAudioDeviceInfo::defaultOutputDevice();
+#else
+    const QAudioDevice peripherique = QMediaDevices::defaultAudioOutput();
+#endif
     if (peripherique.isNull() || !peripherique.isFormatSupported(wav.format))
         return;
-    sortie = std::make_unique<QAudioOutput>(peripherique, wav.format);
+    sortie = std::make_unique<SortieAudio>(peripherique, wav.format);
+#if QT_VERSION_MAJOR < 6
     // The low-latency category asks the audio server for small requests.
     sortie->setCategory(QStringLiteral("game"));
+#endif
     sortie->setBufferSize(wav.format.bytesForDuration(qint64(latenceMs) * 1000));
     entree = sortie->start();
     minuterie->start(periodeMs);
@@ -76,7 +88,7 @@ void FluxSon::rejouer()
 
 void FluxSon::arreter()
 {
-    position = wav.pcm.size();
+    position = int(wav.pcm.size());
 }
 
 void FluxSon::ecrire()
@@ -87,12 +99,12 @@ void FluxSon::ecrire()
         return;
     }
     const int trame = wav.format.bytesPerFrame();
-    const int place = sortie->bytesFree() / trame * trame;
+    const int place = int(sortie->bytesFree()) / trame * trame;
     QByteArray morceau = wav.pcm.mid(position, place);
-    position += morceau.size();
-    // Unsigned 8-bit samples are silent at mid-scale.
-    const int blanc = place - morceau.size();
-    morceau.append(blanc, wav.format.sampleType() == QAudioFormat::UnSignedInt ? char(0x80) : char(0));
+    position += int(morceau.size());
+    // 8-bit samples, unsigned in WAV files, are silent at mid-scale.
+    const int blanc = place - int(morceau.size());
+    morceau.append(blanc, wav.format.bytesPerFrame() == wav.format.channelCount() ? char(0x80) : char(0));
     silence += blanc;
     entree->write(morceau);
     if (silence >= silenceAvantVeille) {

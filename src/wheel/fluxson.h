@@ -9,8 +9,16 @@
 
 #include <memory>
 
-class QAudioOutput;
 class QTimer;
+
+// Qt 6's QAudioOutput is a media player's; its stream output is QAudioSink.
+#if QT_VERSION_MAJOR < 6
+class QAudioOutput;
+using SortieAudio = QAudioOutput;
+#else
+class QAudioSink;
+using SortieAudio = QAudioSink;
+#endif
 
 // The samples of a short sound followed by silence, written to an audio
 // output that it opens and owns. Once the sound has played out and some
@@ -42,7 +50,7 @@ private:
     qint64 silence; // bytes of silence written since the sound ended
     const qint64 silenceAvantVeille;
     QTimer *minuterie; // runs while the output plays, stops when we pause it
-    std::unique_ptr<QAudioOutput> sortie;
+    std::unique_ptr<SortieAudio> sortie;
     // The output's, written to; the output frees it when it closes, which
     // it does by itself when the audio server goes away.
     QPointer<QIODevice> entree;

@@ -43,12 +43,18 @@ QAudioFormat lireFormat(const char *p, quint32 taille)
 QAudioFormat formatWav(int frequence, int canaux, int bits)
 {
     QAudioFormat format;
-    format.setCodec(QStringLiteral("audio/pcm"));
     format.setSampleRate(frequence);
     format.setChannelCount(canaux);
+#if QT_VERSION_MAJOR < 6
+    format.setCodec(QStringLiteral("audio/pcm"));
     format.setSampleSize(bits);
     format.setByteOrder(QAudioFormat::LittleEndian);
     format.setSampleType(bits == 8 ? QAudioFormat::UnSignedInt : QAudioFormat::SignedInt);
+#else
+    // Qt 6 has PCM only, in the processor's byte order: a WAV file's on the
+    // little-endian processors the program is built for.
+    format.setSampleFormat(bits == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
+#endif
     return format;
 }
 
@@ -104,10 +110,10 @@ QByteArray ecrireWav(const Wav &wav)
     flux.writeRawData("WAVEfmt ", 8);
     flux << quint32(16) << formatPcm << quint16(f.channelCount()) << quint32(f.sampleRate())
          << quint32(f.sampleRate() * f.bytesPerFrame()) << quint16(f.bytesPerFrame())
-         << quint16(f.sampleSize());
+         << quint16(f.bytesPerFrame() / f.channelCount() * 8);
     flux.writeRawData("data", 4);
     flux << taille;
-    flux.writeRawData(wav.pcm.constData(), wav.pcm.size());
+    flux.writeRawData(wav.pcm.constData(), int(wav.pcm.size()));
     if (taille & 1)
         flux << quint8(0); // chunks are word-aligned
     return octets;

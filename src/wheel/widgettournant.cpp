@@ -9,7 +9,7 @@
 #include <cmath>
 
 WidgetTournant::WidgetTournant(const QString &path, QWidget *parent)
-    : QGLWidget(parent),
+    : SurfaceGL(parent),
       topTimer(new QTimer(this)),
       ticTimer(new QTimer(this)),
       vitesse(0.0f),
@@ -31,8 +31,10 @@ WidgetTournant::WidgetTournant(const QString &path, QWidget *parent)
       sonTic(path)
 {
     setAutoFillBackground(false);
+#if QT_VERSION_MAJOR < 6
     // The subclass clears the surface and swaps the buffers itself.
     setAutoBufferSwap(false);
+#endif
 
     // Coarse timers may stretch a 20 ms period by 5 %.
     topTimer->setTimerType(Qt::PreciseTimer);

@@ -2,8 +2,7 @@
 #define WIDGETTOURNANT_H
 
 #include "son.h"
-
-#include <QGLWidget>
+#include "surfacegl.h"
 
 #include <memory>
 
@@ -15,7 +14,7 @@ class QTimer;
 // and it coasts with friction until it stops, ticking as it turns.
 // Subclasses paint the picture turned by angleRoue and give the geometry
 // through estDansZone() and calculerCentre().
-class WidgetTournant : public QGLWidget
+class WidgetTournant : public SurfaceGL
 {
     Q_OBJECT
 

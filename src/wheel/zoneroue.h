@@ -24,7 +24,11 @@ public:
     float rayon() const;
 
 protected:
+#if QT_VERSION_MAJOR < 6
     void paintEvent(QPaintEvent *) override;
+#else
+    void paintGL() override;
+#endif
     bool estDansZone(int x, int y) override;
     void calculerCentre() override;
 

@@ -59,7 +59,7 @@ public:
     }
     void souris(QEvent::Type type, QPoint p, Qt::MouseButton b, Qt::MouseButtons boutons)
     {
-        QMouseEvent e(type, QPointF(p), b, boutons, Qt::NoModifier);
+        QMouseEvent e(type, QPointF(p), QPointF(w.mapToGlobal(p)), b, boutons, Qt::NoModifier);
         QCoreApplication::sendEvent(&w, &e);
     }
 
