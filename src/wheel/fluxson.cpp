@@ -40,8 +40,14 @@ FluxSon::~FluxSon()
     // Closing the output runs the event loop: a queued restart or a top-up
     // must find no output left.
     const std::unique_ptr<SortieAudio> fermee = std::move(sortie);
+#if QT_VERSION_MAJOR < 6
     if (fermee)
         fermee->stop();
+#endif
+    // Qt 6's sink is closed by its destructor alone: stop() would first
+    // wait for the stream to drain, and on a stream the audio server has
+    // just dropped, Qt 6.8 waits on an operation the server never started,
+    // which makes libpulse abort the program.
 }
 
 void FluxSon::ouvrirSortie()
@@ -99,7 +105,8 @@ void FluxSon::ecrire()
         return;
     }
     const int trame = wav.format.bytesPerFrame();
-    const int place = int(sortie->bytesFree()) / trame * trame;
+    // Qt 6.8 reports -1 for a stream the audio server has dropped.
+    const int place = qMax(0, int(sortie->bytesFree())) / trame * trame;
     QByteArray morceau = wav.pcm.mid(position, place);
     position += int(morceau.size());
     // 8-bit samples, unsigned in WAV files, are silent at mid-scale.
