@@ -1,10 +1,11 @@
 #!/bin/sh
 # A private desktop for the tests, the benchmarks and a start without a
 # screen: a virtual X display (3840 x 2160, room for two full-HD windows
-# side by side) with a window manager, and an audio server whose only
-# output is a null sink "nul", kept busy by a silent stream so that a
-# recording of its monitor times the program and not the sink waking up;
-# pacmd drives it (a test drops a client with it).
+# side by side) with a window manager and a UTF-8 locale (Qt 6 warns
+# without one), and an audio server whose only output is a null sink
+# "nul", kept busy by a silent stream so that a recording of its monitor
+# times the program and not the sink waking up; pacmd drives it (a test
+# drops a client with it).
 #   bureau.sh start DIR         starts it; DIR/env names it
 #   bureau.sh exec DIR CMD...   runs CMD on it
 #   bureau.sh fenetre DIR PID   prints the window of process PID once the
@@ -52,7 +53,7 @@ start)
     # which first tries to open it for writing, falls back to reading it.
     head -c 256 /dev/zero >"$dir/cookie"
     chmod 400 "$dir/cookie"
-    printf 'DISPLAY=:%s\nHOME=%s\nXDG_RUNTIME_DIR=%s\nPULSE_SERVER=unix:%s\nPULSE_COOKIE=%s\nQT_QPA_PLATFORM=xcb\nDRAVOUNE_BUREAU=%s\n' \
+    printf 'DISPLAY=:%s\nHOME=%s\nXDG_RUNTIME_DIR=%s\nPULSE_SERVER=unix:%s\nPULSE_COOKIE=%s\nQT_QPA_PLATFORM=xcb\nLANG=C.UTF-8\nDRAVOUNE_BUREAU=%s\n' \
         "$(cat "$dir/affichage")" "$dir/home" "$dir/run" "$dir/run/pulse/native" "$dir/cookie" "$dir" >"$dir/env"
     adopter
     lancer openbox.log openbox

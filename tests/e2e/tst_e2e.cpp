@@ -240,8 +240,9 @@ private slots:
         tic.close();
 
         Appli autre;
-        // Mesa keeps the shaders it compiles in the cache directory.
+        // Mesa, and Qt 6, keep the shaders they compile in the cache directory.
         autre.environnement().insert("MESA_SHADER_CACHE_DISABLE", "true");
+        autre.environnement().insert("QT_DISABLE_SHADER_DISK_CACHE", "1");
         QStringList commande{QStringLiteral(DRAVOUNE_PROGRAMME)};
 #ifndef __SANITIZE_ADDRESS__
         // strace -D leaves the program the process's pid and exit code; it
