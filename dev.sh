@@ -10,9 +10,10 @@ cd "$(dirname "$0")"
 RUN_PACKAGES="cmake g++ make pkg-config qtbase5-dev libqt5opengl5-dev qtmultimedia5-dev
   libqt5multimedia5-plugins libgl-dev libgl1-mesa-dri fonts-dejavu-core
   xvfb imagemagick xdotool openbox x11-utils pulseaudio pulseaudio-utils"
-# The tests besides: static checks, the sanitized and fuzzing builds, the
-# package and its checks, the tracing of the program's file accesses.
+# The tests besides: static checks, the sanitized, fuzzing and Qt 6 builds,
+# the package and its checks, the tracing of the program's file accesses.
 TEST_PACKAGES="$RUN_PACKAGES git clang libclang-rt-dev clang-format clang-tidy cppcheck
+  qt6-base-dev libqt6opengl6-dev qt6-multimedia-dev qt6-qpa-plugins
   dpkg-dev file lintian desktop-file-utils appstream strace"
 
 as_root() {
@@ -57,8 +58,9 @@ run() {
 }
 
 # The static checks, then the tests of each build: the normal one, the
-# program's again under AddressSanitizer and UBSan, and the fuzz target
-# (clang). Each run starts the private desktop it needs and stops it.
+# program's again under AddressSanitizer and UBSan, the fuzz target (clang)
+# and the Qt 6 build. Each run starts the private desktop it needs and
+# stops it.
 run_tests() {
     build dev
     scripts/lint.sh
@@ -67,6 +69,8 @@ run_tests() {
     ctest --preset asan
     build fuzz
     ctest --preset fuzz
+    build qt6
+    ctest --preset qt6
 }
 
 case "${1:-}" in
