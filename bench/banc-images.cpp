@@ -35,13 +35,14 @@ int main(int argc, char *argv[])
     RoueSeule seule;
 
     MesureImages images(roue, nue, seule);
-    decrireRendu(roue);
     const std::pair<QSize, double> tailles[] = {
         {QSize(800, 600), 5.0}, {QSize(1280, 960), 0.0}, {QSize(1920, 1080), 10.0}};
     for (const auto &[taille, cible] : tailles) {
         images.mesurer(taille);
         images.imprimer(cible);
     }
+    // Once shown: Qt 6's widget makes its context then.
+    decrireRendu(roue);
 
     MesureGlissade glissade(roue, nue, seule);
     const std::pair<QSize, double> glissades[] = {{QSize(800, 600), 0.6}, {QSize(1920, 1080), 1.0}};

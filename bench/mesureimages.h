@@ -10,7 +10,7 @@ class FenetreNue;
 class RoueSeule;
 class ZoneRoue;
 
-// Wall time of whole frames, repaint() then glFinish(), of the wheel, of
+// Wall time of whole frames, painted and swapped, of the wheel, of
 // the floor and of the wheel picture alone on surfaces of the same size,
 // drawn in alternating blocks so that all three meet the same noise. The
 // wheels turn between their frames.

@@ -1,47 +1,81 @@
 #!/bin/sh
 # Benchmarks of the wheel under Mesa's software OpenGL, each figure beside
-# its floor measured in the same run:
+# its floor measured in the same run, on Qt 5 and on Qt 6 side by side:
 #   bench/run.sh [flings]
-# Configures and builds the "bench" preset (build-bench/), runs the
-# benchmarks on a private desktop (scripts/bureau.sh), prints the
-# results table and writes it into bench/RESULTS.md. The tick benchmark
-# repeats a fling 30 times unless told otherwise.
+# Configures and builds the "bench" and "bench-qt6" presets (build-bench/,
+# build-bench-qt6/), runs each benchmark on one toolkit then the other on
+# a private desktop (scripts/bureau.sh), prints the tables and writes them
+# into bench/RESULTS.md. The tick benchmark repeats a fling 30 times on
+# each unless told otherwise.
 set -eu
 bench=$(cd "$(dirname "$0")" && pwd)
 cd "$bench/.."
-cmake --preset bench >/dev/null
-cmake --build --preset bench -j"$(nproc)" >/dev/null
-build=$(pwd)/build-bench
+for preset in bench bench-qt6; do
+    cmake --preset $preset >/dev/null
+    cmake --build --preset $preset -j"$(nproc)" >/dev/null
+done
 
 tmp=$(mktemp -d)
 bureau=$(pwd)/scripts/bureau.sh
 trap 'sh "$bureau" stop "$tmp/bureau"; rm -rf "$tmp"' EXIT INT TERM
 sh "$bureau" start "$tmp/bureau"
-sur() { sh "$bureau" exec "$tmp/bureau" "$@"; }
+# banc QT PROGRAM [ARGUMENTS]: rows in $tmp/QT.lignes, errors in
+# $tmp/QT.PROGRAM.err.
+banc() {
+    qt=$1
+    programme=$2
+    shift 2
+    build=$(pwd)/build-bench
+    [ "$qt" = 5 ] || build=$build-qt$qt
+    sh "$bureau" exec "$tmp/bureau" "$build/bench/$programme" "$@" \
+        >>"$tmp/$qt.lignes" 2>"$tmp/$qt.$programme.err"
+}
 
 charge_avant=$(cut -d' ' -f1-3 /proc/loadavg)
-{
-    sur "$build/bench/banc-images" 2>"$tmp/images.err"
-    sur "$build/bench/banc-demarrage" 2>/dev/null
-    sur "$build/bench/banc-tics" "${1:-30}" 2>"$tmp/tics.err"
-} >"$tmp/lignes"
+for qt in 5 6; do banc $qt banc-images; done
+for qt in 5 6; do banc $qt banc-demarrage; done
+for qt in 5 6; do banc $qt banc-tics "${1:-30}"; done
 charge_apres=$(cut -d' ' -f1-3 /proc/loadavg)
-grep '^QINFO\|run ' "$tmp/tics.err" >&2 || true
+grep -h '^QINFO\|run ' "$tmp"/*.banc-tics.err >&2 || true
 
-rendu=$(sed -n 's/^gl: //p' "$tmp/images.err")
 cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
 {
-    echo "Measured $(date -u '+%Y-%m-%d %H:%M UTC') with \`bench/run.sh\`"
-    echo "on $(nproc) cores ($cpu), $rendu."
+    echo "Measured $(date -u '+%Y-%m-%d %H:%M UTC') with \`bench/run.sh${1:+ $1}\`"
+    echo "on $(nproc) cores ($cpu), $(sed -n 's/^gl: //p' "$tmp/5.banc-images.err")."
     echo "Load average before and after the run: $charge_avant; $charge_apres."
+    for qt in 5 6; do
+        echo
+        echo "### Qt $qt"
+        echo
+        echo "| Measure | Size | Dravoune | Bare window | Ratio | Wheel alone | Target | Met |"
+        echo "| --- | --- | --- | --- | --- | --- | --- | --- |"
+        cat "$tmp/$qt.lignes"
+    done
     echo
-    echo "| Measure | Size | Dravoune | Bare window | Ratio | Wheel alone | Target | Met |"
+    echo "### Qt 6 against Qt 5"
+    echo
+    echo "| Measure | Size | Dravoune, Qt 5 | Dravoune, Qt 6 | Ratio | Bare window, Qt 5 | Bare window, Qt 6 | Ratio |"
     echo "| --- | --- | --- | --- | --- | --- | --- | --- |"
-    cat "$tmp/lignes"
+    # The frame-cost and coast-CPU rows of both tables, joined on measure
+    # and size.
+    awk -F' [|] ' '
+        FNR == 1 { qt++ }
+        /^[|] (Frame cost|Coast: CPU)/ {
+            cle = $1 " | " $2
+            if (qt == 1) { ordre[++n] = cle; roue5[cle] = $3; nue5[cle] = $4 }
+            else { roue6[cle] = $3; nue6[cle] = $4 }
+        }
+        END {
+            for (i = 1; i <= n; i++) {
+                c = ordre[i]
+                printf "%s | %s | %s | %.2f× | %s | %s | %.2f× |\n", c, roue5[c], roue6[c], roue6[c] / roue5[c],
+                    nue5[c], nue6[c], nue6[c] / nue5[c]
+            }
+        }' "$tmp/5.lignes" "$tmp/6.lignes"
 } >"$tmp/table"
 cat "$tmp/table"
 
-# The table replaces the one between the markers of the results file.
+# The tables replace those between the markers of the results file.
 debut='<!-- table: written by bench/run.sh -->'
 fin='<!-- end of table -->'
 awk -v debut="$debut" -v fin="$fin" -v table="$tmp/table" '
