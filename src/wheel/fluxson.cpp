@@ -40,14 +40,14 @@ FluxSon::~FluxSon()
     // Closing the output runs the event loop: a queued restart or a top-up
     // must find no output left.
     const std::unique_ptr<SortieAudio> fermee = std::move(sortie);
-#if QT_VERSION_MAJOR < 6
-    if (fermee)
-        fermee->stop();
-#endif
     // Qt 6's sink is closed by its destructor alone: stop() would first
     // wait for the stream to drain, and on a stream the audio server has
     // just dropped, Qt 6.8 waits on an operation the server never started,
     // which makes libpulse abort the program.
+#if QT_VERSION_MAJOR < 6
+    if (fermee)
+        fermee->stop();
+#endif
 }
 
 void FluxSon::ouvrirSortie()
