@@ -13,11 +13,7 @@ public:
     explicit FenetreNue(QWidget *parent = nullptr);
 
 protected:
-#if QT_VERSION_MAJOR < 6
-    void paintEvent(QPaintEvent *) override;
-#else
-    void paintGL() override;
-#endif
+    void peindre(QPainter &) override;
 };
 
 #endif

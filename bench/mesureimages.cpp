@@ -31,22 +31,7 @@ void MesureImages::bloc(SurfaceGL &w, Echantillon &temps)
         seule.tourner(pasAngle);
         QElapsedTimer chrono;
         chrono.start();
-#if QT_VERSION_MAJOR < 6
-        w.repaint();
-        w.makeCurrent();
-        glFinish();
-#else
-        // Qt 6 turns a repaint() that comes within a refresh of the window's
-        // last composition into a posted update: the frame ends when the
-        // window has composited the widget's framebuffer and swapped.
-        bool fini = false;
-        const QMetaObject::Connection c =
-            QObject::connect(&w, &SurfaceGL::frameSwapped, [&fini] { fini = true; });
-        w.update();
-        while (!fini)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        QObject::disconnect(c);
-#endif
+        w.peindreImage();
         temps.ajouter(double(chrono.nsecsElapsed()) / 1e6);
     }
 }

@@ -7,7 +7,7 @@
 
 // The wheel picture alone, drawn as the design of the program fixes it:
 // the surface cleared, the full-size picture turned and smoothly scaled
-// into a square as high as the widget through the widget's painter, then
+// into a square as high as the widget through the surface's painter, then
 // the swap. The cost of the design itself, before any code of ours.
 class RoueSeule : public SurfaceGL
 {
@@ -19,11 +19,7 @@ public:
     void tourner(float pas);
 
 protected:
-#if QT_VERSION_MAJOR < 6
-    void paintEvent(QPaintEvent *) override;
-#else
-    void paintGL() override;
-#endif
+    void peindre(QPainter &painter) override;
 
 private:
     QPixmap image;

@@ -30,12 +30,6 @@ WidgetTournant::WidgetTournant(const QString &path, QWidget *parent)
       yCentre(0),
       sonTic(path)
 {
-    setAutoFillBackground(false);
-#if QT_VERSION_MAJOR < 6
-    // The subclass clears the surface and swaps the buffers itself.
-    setAutoBufferSwap(false);
-#endif
-
     // Coarse timers may stretch a 20 ms period by 5 %.
     topTimer->setTimerType(Qt::PreciseTimer);
     ticTimer->setTimerType(Qt::PreciseTimer);

@@ -31,29 +31,10 @@ bool ZoneRoue::estDansZone(int x, int y)
     return distance(xCentre, yCentre, x, y) < rayon();
 }
 
-// QGLWidget paints straight into the window's buffers: made current here,
-// swapped once the picture is whole. Its Qt 6 successor paints in paintGL(),
-// current and with its framebuffer object bound, and composites that.
-#if QT_VERSION_MAJOR < 6
-void ZoneRoue::paintEvent(QPaintEvent *)
-#else
-void ZoneRoue::paintGL()
-#endif
+void ZoneRoue::peindre(QPainter &painter)
 {
     calculerCentre();
     const Disposition d = disposer(size(), imageGrain.size(), imageLegende.size(), imageLogo.size());
-
-#if QT_VERSION_MAJOR < 6
-    makeCurrent();
-#endif
-    effacerFond();
-
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-#if QT_VERSION_MAJOR < 6
-    painter.setRenderHint(QPainter::HighQualityAntialiasing);
-#endif
-    painter.setRenderHint(QPainter::Antialiasing);
 
     // The painter turns clockwise, the wheel angle counter-clockwise.
     painter.translate(d.centre);
@@ -74,14 +55,4 @@ void ZoneRoue::paintGL()
         painter.translate(d.origineLogo);
         painter.drawPixmap(QRectF(QPointF(0, 0), QSizeF(d.logo)), imageLogo, QRectF());
     }
-
-#if QT_VERSION_MAJOR < 6
-    swapBuffers();
-#endif
-}
-
-void effacerFond()
-{
-    glClearColor(qRed(grisFond) / 255.0f, qGreen(grisFond) / 255.0f, qBlue(grisFond) / 255.0f, 0.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
 }
