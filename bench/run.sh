@@ -2,15 +2,15 @@
 # Benchmarks of the wheel under Mesa's software OpenGL, each figure beside
 # its floor measured in the same run, on Qt 5 and on Qt 6 side by side:
 #   bench/run.sh [flings]
-# Configures and builds the "bench" and "bench-qt6" presets (build-bench/,
-# build-bench-qt6/), runs each benchmark on one toolkit then the other on
+# Configures and builds the "bench-qt5" and "bench" presets (build-bench-qt5/,
+# build-bench/), runs each benchmark on one toolkit then the other on
 # a private desktop (scripts/bureau.sh), prints the tables and writes them
 # into bench/RESULTS.md. The tick benchmark repeats a fling 30 times on
 # each unless told otherwise.
 set -eu
 bench=$(cd "$(dirname "$0")" && pwd)
 cd "$bench/.."
-for preset in bench bench-qt6; do
+for preset in bench-qt5 bench; do
     cmake --preset $preset >/dev/null
     cmake --build --preset $preset -j"$(nproc)" >/dev/null
 done
@@ -26,7 +26,7 @@ banc() {
     programme=$2
     shift 2
     build=$(pwd)/build-bench
-    [ "$qt" = 5 ] || build=$build-qt$qt
+    [ "$qt" = 6 ] || build=$build-qt$qt
     sh "$bureau" exec "$tmp/bureau" "$build/bench/$programme" "$@" \
         >>"$tmp/$qt.lignes" 2>"$tmp/$qt.$programme.err"
 }

@@ -23,8 +23,6 @@ MainWindow::MainWindow(QWidget *parent)
     boutonSon->setAutoFillBackground(true);
     boutonSon->setBackgroundRole(QPalette::Window);
     boutonSon->move(20, 20);
-    // A window of its own, over the wheel's when the wheel has one.
-    boutonSon->setAttribute(Qt::WA_NativeWindow);
     majIconeSon();
     // Outside any layout the button would keep its default 100 x 30 size.
     boutonSon->resize(boutonSon->sizeHint());

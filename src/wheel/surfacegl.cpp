@@ -3,11 +3,13 @@
 #include <QPainter>
 
 #if QT_VERSION_MAJOR >= 6
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QOpenGLContext>
 #include <QOpenGLPaintDevice>
 #include <QVBoxLayout>
 #include <QWindow>
+
+#include "toilegl.h"
 #endif
 
 namespace {
@@ -29,6 +31,19 @@ void lisser(QPainter &painter)
 
 } // namespace
 
+void SurfaceGL::peindreSur(QPaintDevice *appareil)
+{
+    effacerFond();
+    QPainter painter(appareil);
+    lisser(painter);
+    peindre(painter);
+}
+
+void SurfaceGL::paintEvent(QPaintEvent *)
+{
+    dessiner();
+}
+
 #if QT_VERSION_MAJOR < 6
 
 SurfaceGL::SurfaceGL(QWidget *parent)
@@ -44,12 +59,7 @@ SurfaceGL::~SurfaceGL() = default;
 void SurfaceGL::dessiner()
 {
     makeCurrent();
-    effacerFond();
-    {
-        QPainter painter(this);
-        lisser(painter);
-        peindre(painter);
-    }
+    peindreSur(this);
     swapBuffers();
 }
 
@@ -62,17 +72,30 @@ void SurfaceGL::peindreImage()
 
 #else
 
+// Only X gives a native child widget content of its own: Qt's other
+// platforms draw every widget into the top-level's buffer, under a window
+// of ours.
 SurfaceGL::SurfaceGL(QWidget *parent)
     : QWidget(parent),
-      fenetre(new QWindow),
+      fenetre(nullptr),
+      toile(nullptr),
       contexte()
 {
-    fenetre->setSurfaceType(QSurface::OpenGLSurface);
-    fenetre->installEventFilter(this);
     auto *disposition = new QVBoxLayout(this);
     disposition->setContentsMargins(0, 0, 0, 0);
-    // The container owns the window.
-    disposition->addWidget(QWidget::createWindowContainer(fenetre, this));
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        // The window goes into this widget's own: one made later would
+        // cover it.
+        setAttribute(Qt::WA_NativeWindow);
+        fenetre = new QWindow;
+        fenetre->setSurfaceType(QSurface::OpenGLSurface);
+        fenetre->installEventFilter(this);
+        // The container owns the window.
+        disposition->addWidget(QWidget::createWindowContainer(fenetre, this));
+    } else {
+        toile = new ToileGL(*this);
+        disposition->addWidget(toile);
+    }
 }
 
 // The context goes before its window.
@@ -81,9 +104,10 @@ SurfaceGL::~SurfaceGL()
     contexte.reset();
 }
 
+// The composited widget paints itself as part of this one.
 void SurfaceGL::dessiner()
 {
-    if (!fenetre->isExposed())
+    if (!fenetre || !fenetre->isExposed())
         return;
     if (!contexte) {
         contexte = std::make_unique<QOpenGLContext>();
@@ -93,14 +117,11 @@ void SurfaceGL::dessiner()
     }
     if (!contexte->makeCurrent(fenetre))
         return;
-    effacerFond();
     {
         const qreal echelle = fenetre->devicePixelRatio();
         QOpenGLPaintDevice appareil(fenetre->size() * echelle);
         appareil.setDevicePixelRatio(echelle);
-        QPainter painter(&appareil);
-        lisser(painter);
-        peindre(painter);
+        peindreSur(&appareil);
     }
     contexte->swapBuffers(fenetre);
 }
@@ -108,29 +129,32 @@ void SurfaceGL::dessiner()
 void SurfaceGL::peindreImage()
 {
     repaint();
-    if (contexte && contexte->makeCurrent(fenetre))
-        glFinish();
+    if (toile)
+        toile->makeCurrent();
+    else if (contexte)
+        contexte->makeCurrent(fenetre);
+    glFinish();
 }
 
-// The window, made once the widget shows, is stacked over every other of
-// its parent's: the native windows of the widgets over this one go back
-// over it.
+// The window, made once the widget shows, is stacked over the widgets
+// that the parent draws: those over this one get windows of their own,
+// raised over it.
 void SurfaceGL::leverVoisins()
 {
     if (!parentWidget())
         return;
     const QObjectList &voisins = parentWidget()->children();
-    for (qsizetype i = voisins.indexOf(this) + 1; i < voisins.size(); ++i) {
-        auto *voisin = qobject_cast<QWidget *>(voisins[i]);
-        if (voisin && voisin->windowHandle())
+    for (qsizetype i = voisins.indexOf(this) + 1; i < voisins.size(); ++i)
+        if (auto *voisin = qobject_cast<QWidget *>(voisins[i])) {
+            voisin->setAttribute(Qt::WA_NativeWindow);
             voisin->windowHandle()->raise();
-    }
+        }
 }
 
 bool SurfaceGL::event(QEvent *e)
 {
     // The pointer is over the window, not over the widget.
-    if (e->type() == QEvent::CursorChange)
+    if (e->type() == QEvent::CursorChange && fenetre)
         fenetre->setCursor(cursor());
     return QWidget::event(e);
 }
@@ -161,8 +185,3 @@ bool SurfaceGL::eventFilter(QObject *objet, QEvent *e)
 }
 
 #endif
-
-void SurfaceGL::paintEvent(QPaintEvent *)
-{
-    dessiner();
-}

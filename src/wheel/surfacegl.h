@@ -14,6 +14,7 @@ using BaseSurfaceGL = QGLWidget;
 using BaseSurfaceGL = QWidget;
 class QOpenGLContext;
 class QWindow;
+class ToileGL;
 #endif
 
 class QPainter;
@@ -25,9 +26,10 @@ constexpr QRgb grisFond = qRgb(0xf0, 0xf0, 0xf0);
 // made current, cleared to grisFond, painted by peindre(), swapped. On
 // Qt 5 a QGLWidget. Qt 6 has none: its QOpenGLWidget paints into a
 // framebuffer object that the window then composites with the other
-// widgets, three passes over the window a frame. There the frames go to an
-// OpenGL window of ours in a window container, whose pointer events the
-// widget receives as its own.
+// widgets, three passes over the window a frame. On X the frames go to an
+// OpenGL window of ours in a window container instead, whose pointer
+// events the widget receives as its own, and the widgets over this one get
+// native windows of their own, raised over it.
 class SurfaceGL : public BaseSurfaceGL
 {
     Q_OBJECT
@@ -50,14 +52,18 @@ protected:
     bool eventFilter(QObject *objet, QEvent *e) override;
 
 private:
+    friend class ToileGL;
     void leverVoisins();
 
     QWindow *fenetre;
+    ToileGL *toile;
     std::unique_ptr<QOpenGLContext> contexte;
 #endif
 
 private:
     void dessiner();
+    // Clears the current surface and paints the frame on it.
+    void peindreSur(QPaintDevice *appareil);
 };
 
 #endif
