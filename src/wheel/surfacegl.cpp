@@ -104,9 +104,11 @@ SurfaceGL::~SurfaceGL()
     contexte.reset();
 }
 
-// The composited widget paints itself as part of this one.
+// A frame of this widget is one of the composited widget, when there is one.
 void SurfaceGL::dessiner()
 {
+    if (toile)
+        toile->update();
     if (!fenetre || !fenetre->isExposed())
         return;
     if (!contexte) {

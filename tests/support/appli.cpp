@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QRegularExpression>
 #include <QThread>
 #include <QtMath>
 
@@ -43,10 +42,7 @@ bool Appli::demarrer(const QString &dossierTravail, const QStringList &commande)
     QByteArray id;
     const bool visible =
         programme.waitForStarted(10000)
-        && executer("sh",
-                    {QStringLiteral(DRAVOUNE_BUREAU_SH), "fenetre", qEnvironmentVariable("DRAVOUNE_BUREAU"),
-                     QString::number(programme.processId())},
-                    &id);
+        && bureau({"fenetre", QString::number(programme.processId())}, &id);
     fenetre = QString::fromLatin1(id.trimmed());
     // Shown once the first frame is on the screen.
     return visible && programme.state() == QProcess::Running
@@ -75,31 +71,30 @@ qint64 Appli::pid() const
     return programme.processId();
 }
 
-QString Appli::propriete(const QString &nom) const
+QString Appli::titre() const
 {
-    QByteArray valeur;
-    executer("xprop", {"-id", fenetre, nom}, &valeur);
-    return QString::fromUtf8(valeur).trimmed();
+    QByteArray t;
+    bureau({"titre", fenetre}, &t);
+    return QString::fromUtf8(t).trimmed();
+}
+
+bool Appli::icone() const
+{
+    return bureau({"icone", fenetre});
 }
 
 QRect Appli::geometrie() const
 {
     QByteArray texte;
-    executer("xwininfo", {"-id", fenetre}, &texte);
-    const auto valeur = [&](const char *cle) {
-        return QRegularExpression(QString::fromLatin1(cle) + ":\\s*(-?\\d+)")
-            .match(QString::fromLatin1(texte))
-            .captured(1)
-            .toInt();
-    };
-    return QRect(valeur("Absolute upper-left X"), valeur("Absolute upper-left Y"), valeur("Width"),
-                 valeur("Height"));
+    bureau({"geometrie", fenetre}, &texte);
+    const QList<QByteArray> g = texte.simplified().split(' ');
+    return g.size() == 4 ? QRect(g[0].toInt(), g[1].toInt(), g[2].toInt(), g[3].toInt()) : QRect();
 }
 
 QImage Appli::ecran() const
 {
     QByteArray image;
-    executer("import", {"-window", fenetre, "ppm:-"}, &image);
+    bureau({"photo", fenetre}, &image);
     return QImage::fromData(image, "PPM").convertToFormat(QImage::Format_RGB32);
 }
 
@@ -150,24 +145,31 @@ Appli::Geste Appli::glisser(double depart, double angle, double pas, double dern
               << "0.2"
               << "mouseup"
               << "1";
-    return executer("xdotool", commandes) ? geste : Geste{qQNaN(), qQNaN()};
+    return bureau(QStringList{"pointeur"} + commandes) ? geste : Geste{qQNaN(), qQNaN()};
 }
 
 bool Appli::cliquer(const QPoint &point) const
 {
     const QPoint p = geometrie().topLeft() + point;
-    return executer("xdotool", {"mousemove", QString::number(p.x()), QString::number(p.y()), "sleep", "0.1",
-                                "click", "1"});
+    return bureau({"pointeur", "mousemove", QString::number(p.x()), QString::number(p.y()), "sleep", "0.1", "click", "1"});
 }
 
 int Appli::fermer()
 {
-    // The window manager's close key, as on a desktop. The sanitized
-    // program's leak check at exit can take seconds on a loaded machine.
-    if (!executer("xdotool", {"windowactivate", "--sync", fenetre, "key", "--clearmodifiers", "alt+F4"})
-        || !programme.waitForFinished(30000) || programme.exitStatus() != QProcess::NormalExit)
+    // The sanitized program's leak check at exit can take seconds on a
+    // loaded machine.
+    if (!bureau({"fermer", fenetre}) || !programme.waitForFinished(30000) || programme.exitStatus() != QProcess::NormalExit)
         return -1;
     return programme.exitCode();
+}
+
+bool Appli::bureau(const QStringList &arguments, QByteArray *sortie)
+{
+    return executer("sh",
+                    QStringList{QStringLiteral(DRAVOUNE_BUREAU_SH), arguments.first(),
+                                qEnvironmentVariable("DRAVOUNE_BUREAU")}
+                        + arguments.mid(1),
+                    sortie);
 }
 
 bool Appli::executer(const QString &programme, const QStringList &arguments, QByteArray *sortie)

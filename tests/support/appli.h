@@ -6,8 +6,8 @@
 
 #include <functional>
 
-// The built program on the desktop that the test runs on, handled as a
-// person would: the real pointer and keyboard through xdotool, the screen
+// The built program on the desktop that the test runs on, X or Wayland,
+// handled as a person would: the real pointer through xdotool, the screen
 // through screenshots.
 class Appli
 {
@@ -35,9 +35,10 @@ public:
     QByteArray messages();
     qint64 pid() const;
 
-    // A property of the window as xprop prints it: name, type and value.
-    QString propriete(const QString &nom) const;
-    // The window's inside, in screen coordinates.
+    QString titre() const;
+    // Whether the desktop can show the window's icon.
+    bool icone() const;
+    // The window's inside, in the pointer's coordinates.
     QRect geometrie() const;
     QImage ecran() const;
     // The window once two screenshots in a row agree; null if it never settles.
@@ -54,6 +55,8 @@ public:
     // process does not end by itself.
     int fermer();
 
+    // Runs a command of the desktop's script (bureau.sh) on it.
+    static bool bureau(const QStringList &arguments, QByteArray *sortie = nullptr);
     // Runs a command to its end; false if it fails or outlasts 30 s.
     static bool executer(const QString &programme, const QStringList &arguments,
                          QByteArray *sortie = nullptr);
