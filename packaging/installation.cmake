@@ -68,13 +68,15 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 # loads at run time besides is named here: the PulseAudio and ALSA audio
 # back-ends, and a GL driver.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
 if(DRAVOUNE_QT EQUAL 5)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt5multimedia5-plugins, libgl1-mesa-dri")
 else()
-  # Qt 6 plays through PulseAudio itself.
+  # Qt 6 plays through PulseAudio itself; on a Wayland session it is a
+  # client of its own with its Wayland platform, through XWayland without.
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgl1-mesa-dri")
+  string(APPEND CPACK_DEBIAN_PACKAGE_RECOMMENDS ", qt6-wayland")
 endif()
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
 # The same source gives the same package: dated by its last commit,
 # whatever the umask.
 set(CPACK_DRAVOUNE_SOURCE_DIR ${PROJECT_SOURCE_DIR})

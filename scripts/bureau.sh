@@ -12,8 +12,9 @@
 #   headless backend shows no GL client with the pixman renderer, and has
 #   no pointer with the GL one; here the pointer that xdotool moves over
 #   weston's window reaches the clients as Wayland input. Its output, at
-#   the top-left corner of the X screen, is 1920 x 1800, room for a window
-#   twice the program's least size.
+#   the top-left corner of the X screen, is 2560 x 1800: at twice a point
+#   to a pixel, Qt opens a window at most two thirds as wide as the screen,
+#   and this one is at least 800 points wide.
 # A window is named by what `fenetre` prints: its X window, or on Wayland
 # its process.
 #   bureau.sh start DIR [wayland]  starts it; DIR/env names it
@@ -32,7 +33,7 @@
 #                                  that started it
 set -eu
 dir=$2
-LARGEUR=1920
+LARGEUR=2560
 HAUTEUR=1800
 
 adopter() {
@@ -154,7 +155,18 @@ fenetre)
     adopter
     for essai in $(seq 100); do
         if [ -n "$WAYLAND_DISPLAY" ]; then
-            [ -z "$(boite "$3" opaque)" ] || { echo "$3"; exit 0; }
+            [ -n "$(boite "$3" opaque)" ] || { sleep 0.2; continue; }
+            # Weston puts a new window anywhere, half off the output if it
+            # grows: dragged by its title bar to the top-left corner, under
+            # the panel, as the window manager of X does.
+            set -- "$3" $(boite "$3" opaque) $(boite "$3" position)
+            x=$((($2 + $4) / 2)) y=$((($7 + $3) / 2))
+            x11 xdotool mousemove $x $y sleep 0.2 mousedown 1 sleep 0.1 mousemove $((x - $6 + 1)) $((y - $7 + 32)) \
+                sleep 0.2 mousemove $((x - $6)) $((y - $7 + 32)) sleep 0.2 mouseup 1 \
+                mousemove $((LARGEUR - 1)) $((HAUTEUR - 1))
+            attendre "sh '$0' exec '$dir' weston-debug scene-graph | grep -A1 'xdg_toplevel, PID $1,' | grep -q 'position: (0, 32)'"
+            echo "$1"
+            exit 0
         else
             for w in $(xdotool search --onlyvisible --pid "$3"); do
                 ! xprop -id "$w" WM_STATE | grep -q Normal || { echo "$w"; exit 0; }

@@ -71,6 +71,11 @@ qint64 Appli::pid() const
     return programme.processId();
 }
 
+bool Appli::enMarche() const
+{
+    return programme.state() == QProcess::Running;
+}
+
 QString Appli::titre() const
 {
     QByteArray t;
@@ -109,7 +114,7 @@ QImage Appli::ecranImmobile() const
             avant = std::move(apres);
             return pareil;
         },
-        60000, 200);
+        120000, 200);
     return immobile ? avant : QImage();
 }
 

@@ -34,6 +34,7 @@ public:
     // Whatever the program has printed so far, on either channel.
     QByteArray messages();
     qint64 pid() const;
+    bool enMarche() const;
 
     QString titre() const;
     // Whether the desktop can show the window's icon.
