@@ -181,8 +181,7 @@ bool SurfaceGL::eventFilter(QObject *objet, QEvent *e)
             leverVoisins();
         dessiner();
         return false;
-    default:
-        return false;
+    default: return false;
     }
 }
 

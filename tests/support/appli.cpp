@@ -41,8 +41,7 @@ bool Appli::demarrer(const QString &dossierTravail, const QStringList &commande)
     // The window the desktop's window manager shows for the process.
     QByteArray id;
     const bool visible =
-        programme.waitForStarted(10000)
-        && bureau({"fenetre", QString::number(programme.processId())}, &id);
+        programme.waitForStarted(10000) && bureau({"fenetre", QString::number(programme.processId())}, &id);
     fenetre = QString::fromLatin1(id.trimmed());
     // Shown once the first frame is on the screen.
     return visible && programme.state() == QProcess::Running
@@ -156,14 +155,16 @@ Appli::Geste Appli::glisser(double depart, double angle, double pas, double dern
 bool Appli::cliquer(const QPoint &point) const
 {
     const QPoint p = geometrie().topLeft() + point;
-    return bureau({"pointeur", "mousemove", QString::number(p.x()), QString::number(p.y()), "sleep", "0.1", "click", "1"});
+    return bureau({"pointeur", "mousemove", QString::number(p.x()), QString::number(p.y()), "sleep", "0.1",
+                   "click", "1"});
 }
 
 int Appli::fermer()
 {
     // The sanitized program's leak check at exit can take seconds on a
     // loaded machine.
-    if (!bureau({"fermer", fenetre}) || !programme.waitForFinished(30000) || programme.exitStatus() != QProcess::NormalExit)
+    if (!bureau({"fermer", fenetre}) || !programme.waitForFinished(30000)
+        || programme.exitStatus() != QProcess::NormalExit)
         return -1;
     return programme.exitCode();
 }
