@@ -42,8 +42,8 @@ adopter() {
     set +a
     unset DBUS_SESSION_BUS_ADDRESS PULSE_SINK PULSE_SOURCE XDG_SESSION_TYPE
     # Qt would pick the outer X display over Wayland.
-    [ -z "$WAYLAND_DISPLAY" ] || unset DISPLAY
-    [ -n "$WAYLAND_DISPLAY" ] || unset WAYLAND_DISPLAY
+    [ -z "${WAYLAND_DISPLAY:-}" ] || unset DISPLAY
+    [ -n "${WAYLAND_DISPLAY:-}" ] || unset WAYLAND_DISPLAY
 }
 
 # Polls a command for up to 15 s.
@@ -154,7 +154,7 @@ fenetre)
     # not managed.
     adopter
     for essai in $(seq 100); do
-        if [ -n "$WAYLAND_DISPLAY" ]; then
+        if [ -n "${WAYLAND_DISPLAY:-}" ]; then
             [ -n "$(boite "$3" opaque)" ] || { sleep 0.2; continue; }
             # Weston puts a new window anywhere, half off the output if it
             # grows: dragged by its title bar to the top-left corner, under
@@ -179,7 +179,7 @@ fenetre)
     ;;
 titre)
     adopter
-    if [ -n "$WAYLAND_DISPLAY" ]; then
+    if [ -n "${WAYLAND_DISPLAY:-}" ]; then
         scene | sed -n "s/.*role xdg_toplevel, PID $3,.* top-level window '\\(.*\\)' of .*/\\1/p"
     else
         xprop -id "$3" WM_NAME | sed -n 's/^WM_NAME([A-Z_0-9]*) = "\(.*\)"$/\1/p'
@@ -187,7 +187,7 @@ titre)
     ;;
 icone)
     adopter
-    if [ -n "$WAYLAND_DISPLAY" ]; then
+    if [ -n "${WAYLAND_DISPLAY:-}" ]; then
         scene | grep -q "role xdg_toplevel, PID $3,.* of org\.example\.Dravoune,"
     else
         xprop -id "$3" _NET_WM_ICON | grep -q 'Icon ('
@@ -195,7 +195,7 @@ icone)
     ;;
 geometrie)
     adopter
-    if [ -n "$WAYLAND_DISPLAY" ]; then
+    if [ -n "${WAYLAND_DISPLAY:-}" ]; then
         boite "$3" opaque | awk '{ print $1, $2, $3 - $1, $4 - $2 }'
     else
         xwininfo -id "$3" | awk -F: '
@@ -206,7 +206,7 @@ geometrie)
     ;;
 photo)
     adopter
-    if [ -n "$WAYLAND_DISPLAY" ]; then
+    if [ -n "${WAYLAND_DISPLAY:-}" ]; then
         # weston-screenshooter names its file by the time, in the current
         # folder, and shoots the whole output.
         photos=$(mktemp -d "$dir/photo.XXXXXX")
@@ -225,7 +225,7 @@ pointeur)
     ;;
 fermer)
     adopter
-    if [ -n "$WAYLAND_DISPLAY" ]; then
+    if [ -n "${WAYLAND_DISPLAY:-}" ]; then
         # The close button at the right of the title bar that Qt draws.
         set -- $(boite "$3" opaque) $(boite "$3" position)
         x11 xdotool mousemove $(($3 - 16)) $((($6 + $2) / 2)) sleep 0.2 click 1

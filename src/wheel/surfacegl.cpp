@@ -12,30 +12,16 @@
 #include "toilegl.h"
 #endif
 
-namespace {
-
-void effacerFond()
+void SurfaceGL::peindreSur(QPaintDevice *appareil)
 {
     glClearColor(qRed(grisFond) / 255.0f, qGreen(grisFond) / 255.0f, qBlue(grisFond) / 255.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT);
-}
-
-void lisser(QPainter &painter)
-{
+    QPainter painter(appareil);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
 #if QT_VERSION_MAJOR < 6
     painter.setRenderHint(QPainter::HighQualityAntialiasing);
 #endif
     painter.setRenderHint(QPainter::Antialiasing);
-}
-
-} // namespace
-
-void SurfaceGL::peindreSur(QPaintDevice *appareil)
-{
-    effacerFond();
-    QPainter painter(appareil);
-    lisser(painter);
     peindre(painter);
 }
 
@@ -85,8 +71,10 @@ SurfaceGL::SurfaceGL(QWidget *parent)
     disposition->setContentsMargins(0, 0, 0, 0);
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
         // The window goes into this widget's own: one made later would
-        // cover it.
+        // cover it. Painted on screen, the widget has no buffer of its own
+        // to copy to the screen at each frame under the window.
         setAttribute(Qt::WA_NativeWindow);
+        setAttribute(Qt::WA_PaintOnScreen);
         fenetre = new QWindow;
         fenetre->setSurfaceType(QSurface::OpenGLSurface);
         fenetre->installEventFilter(this);
@@ -151,6 +139,11 @@ void SurfaceGL::leverVoisins()
             voisin->setAttribute(Qt::WA_NativeWindow);
             voisin->windowHandle()->raise();
         }
+}
+
+QPaintEngine *SurfaceGL::paintEngine() const
+{
+    return fenetre ? nullptr : QWidget::paintEngine();
 }
 
 bool SurfaceGL::event(QEvent *e)

@@ -48,6 +48,7 @@ protected:
 
     void paintEvent(QPaintEvent *) override;
 #if QT_VERSION_MAJOR >= 6
+    QPaintEngine *paintEngine() const override;
     bool event(QEvent *e) override;
     bool eventFilter(QObject *objet, QEvent *e) override;
 
