@@ -72,6 +72,14 @@ private slots:
         QTest::newRow("morceau inconnu, impair")
             << entete + format + "LIST" + QByteArray::fromHex("03000000") + "abc" + '\0' + donnees << 8;
         QTest::newRow("données avant le format") << entete + donnees + format << 8;
+        // WAVE_FORMAT_EXTENSIBLE: the coding is the sub-format GUID's.
+        const auto extensible = [&](const char *guid) {
+            return entete + "fmt " + QByteArray::fromHex("28000000") + modifie(format.mid(8), 0, 0xFFFE)
+                   + QByteArray::fromHex("1600100004000000") + QByteArray::fromHex(guid) + donnees;
+        };
+        QTest::newRow("extensible, PCM 16 bits") << extensible("0100000000001000800000aa00389b71") << 8;
+        QTest::newRow("extensible, flottant") << extensible("0300000000001000800000aa00389b71") << 0;
+        QTest::newRow("extensible, GUID étranger") << extensible("01000000000000000000000000000000") << 0;
         QTest::newRow("trame incomplète coupée") << fichier(16, 1, pcm.left(7)) << 6;
 
         QTest::newRow("vide") << QByteArray() << 0;
@@ -84,6 +92,7 @@ private slots:
         QTest::newRow("sans format") << entete + donnees << 0;
         QTest::newRow("flottant") << modifie(fichier(16, 2), 20, 3) << 0;
         QTest::newRow("24 bits") << modifie(modifie(f, 34, 24), 32, 3) << 0;
+        QTest::newRow("32 bits") << modifie(modifie(fichier(16, 2), 34, 32), 32, 4) << 0;
         QTest::newRow("sans canal") << modifie(modifie(f, 22, 0), 32, 0) << 0;
         QTest::newRow("fréquence nulle") << modifie(f, 24, 0, 4) << 0;
         QTest::newRow("données vides") << fichier(16, 1, QByteArray()) << 0;
@@ -97,7 +106,7 @@ private slots:
         QCOMPARE(wav.pcm, pcm.left(gardes));
         QCOMPARE(wav.isNull(), gardes == 0);
         if (gardes)
-            QCOMPARE(ecrireWav(wav).mid(20, 16), octets.mid(octets.indexOf("fmt ") + 8, 16));
+            QCOMPARE(ecrireWav(wav).mid(22, 14), octets.mid(octets.indexOf("fmt ") + 10, 14));
     }
 
     // Files that are not plain, small files are never read.

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QtEndian>
 
+#include <cstring>
+
 namespace {
 
 quint16 mot(const char *p)
@@ -25,8 +27,12 @@ QAudioFormat lireFormat(const char *p, quint32 taille)
     if (taille < 16)
         return QAudioFormat();
     quint16 codage = mot(p);
-    if (codage == formatExtensible && taille >= 26)
-        codage = mot(p + 24); // first two bytes of the sub-format GUID
+    // An extensible format names its coding by a GUID: that of an old format
+    // code is the code followed by this tail. Any other GUID is a coding of
+    // someone else's, read as silence.
+    static const char queueGuid[] = "\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71";
+    if (codage == formatExtensible)
+        codage = taille >= 40 && std::memcmp(p + 26, queueGuid, 14) == 0 ? mot(p + 24) : 0;
     const quint16 canaux = mot(p + 2);
     const quint32 frequence = long32(p + 4);
     const quint16 bloc = mot(p + 12);

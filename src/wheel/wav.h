@@ -19,7 +19,8 @@ QAudioFormat formatWav(int frequence, int canaux, int bits);
 // Largest file the reader accepts: a tick is a fraction of a second.
 constexpr qint64 tailleWavMax = qint64(4) * 1024 * 1024;
 
-// Parses a RIFF/WAVE file holding 8- or 16-bit integer PCM. Anything else,
+// Parses a RIFF/WAVE file holding 8- or 16-bit integer PCM, plain or
+// extensible. Anything else (24 or 32 bits, float, compressed codings),
 // and any file whose chunks claim more bytes than it holds, gives a null
 // Wav: a broken tick is silence, never a guess. Not libsndfile: it plays
 // what there is of a data chunk that claims more, decodes FLAC, Ogg or MP3

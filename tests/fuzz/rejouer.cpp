@@ -1,16 +1,18 @@
-// Runs the fuzz target on every input of a corpus, without libFuzzer.
+// Runs a fuzz target on every input of a corpus, without libFuzzer.
 
 #include <QDir>
 
 #include <cstdint>
 #include <cstdio>
 
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv);
+// Weak, as libFuzzer has it: a target without set-up leaves it out.
+extern "C" __attribute__((weak)) int LLVMFuzzerInitialize(int *argc, char ***argv);
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t taille);
 
 int main(int argc, char *argv[])
 {
-    LLVMFuzzerInitialize(&argc, &argv);
+    if (LLVMFuzzerInitialize)
+        LLVMFuzzerInitialize(&argc, &argv);
     const QFileInfoList entrees = QDir(QString::fromLocal8Bit(argv[1])).entryInfoList(QDir::Files);
     for (const QFileInfo &entree : entrees) {
         QFile f(entree.filePath());
