@@ -61,7 +61,7 @@ double partFond(const QImage &ecran)
 {
     const QVector<QRgb> a = anneaux(ecran);
     return double(std::count_if(a.begin(), a.end(), [](QRgb c) { return difference(c, grisFond) <= 6; }))
-           / a.size();
+           / double(a.size());
 }
 
 // Successful calls of the traces that made, removed or opened for writing
@@ -126,7 +126,7 @@ private slots:
         const double tour = tourEntre(repos, appli->ecranImmobile());
         QVERIFY2(qAbs(tour - geste.angle) <= tolerance,
                  qPrintable(QString("turned %1 for %2 swept").arg(tour).arg(geste.angle)));
-        const int tics = enregistrement.attaques().size();
+        const auto tics = enregistrement.attaques().size();
         QVERIFY2(tics >= 1 && tics <= qAbs(geste.angle) / 30 + 1, qPrintable(QString("%1 ticks").arg(tics)));
     }
 
@@ -145,7 +145,7 @@ private slots:
             const QImage lancee = appli->ecran();
             QTest::qWait(3000);
             QVERIFY2(appli->ecran() != lancee, "the wheel does not coast");
-            const int tics = enregistrement.attaques().size();
+            const auto tics = enregistrement.attaques().size();
             QVERIFY2(actif ? tics >= 3 : tics == 0, qPrintable(QString("%1 ticks").arg(tics)));
             QVERIFY(actif || appli->cliquer(QPoint(repos.width() / 2, repos.height() / 3)));
             const QImage arretee = appli->ecranImmobile();
@@ -207,7 +207,7 @@ private slots:
         QTest::addColumn<qint64>("taille");
         QTest::addColumn<bool>("sonore");
         const QByteArray tic = lire(QStringLiteral(DRAVOUNE_DOSSIER_TIC "/" DRAVOUNE_TIC));
-        QByteArray bruit(2 * 1323, 0);
+        QByteArray bruit(qsizetype(2) * 1323, 0);
         QRandomGenerator(4).fillRange(reinterpret_cast<quint32 *>(bruit.data()), bruit.size() / 4);
         const QByteArray fauxTic = ecrireWav({formatWav(44100, 1, 16), bruit});
         QTest::newRow("its tick") << "file" << tic << qint64(0) << true;
@@ -276,7 +276,7 @@ private slots:
         QVERIFY(autre.glisser(0, 100, 4.5, 5.5).dernierPas >= 5);
         QTest::qWait(1000);
         QVERIFY2(autre.ecran() != repos, "the wheel does not turn");
-        const int tics = enregistrement.attaques().size();
+        const auto tics = enregistrement.attaques().size();
         QVERIFY2(sonore ? tics > 0 : tics == 0, qPrintable(QString("%1 ticks").arg(tics)));
         QCOMPARE(autre.fermer(), 0);
         QVERIFY2(autre.messages().isEmpty(), autre.messages().constData());
