@@ -197,7 +197,7 @@ private slots:
     {
         const Wav tic = chargerWav(QStringLiteral(DRAVOUNE_TIC_SOURCE));
         QCOMPARE(tic.format.bytesPerFrame(), 2); // 16-bit mono
-        const qreal duree = double(tic.format.durationForBytes(tic.pcm.size())) / 1e6;
+        const qreal duree = double(tic.format.durationForBytes(qint32(tic.pcm.size()))) / 1e6;
         QVERIFY2(duree > 0.005 && duree < 0.1, qPrintable(QString::number(duree)));
         int crete = 0;
         for (int i = 0; i + 1 < tic.pcm.size(); i += 2)
