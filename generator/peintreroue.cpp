@@ -24,11 +24,14 @@ const QColor couleursFamilles[] = {QColor(0x35, 0x55, 0x7A), QColor(0x4A, 0x71, 
                                    QColor(0xA8, 0x62, 0x1E)};
 const QColor encre(0x2B, 0x1E, 0x14);
 
+// What QColor's floating-point components are: qreal on Qt 5, float on Qt 6.
+using Composante = decltype(QColor().redF());
+
 QColor melange(const QColor &a, const QColor &b, qreal part)
 {
-    return QColor::fromRgbF(a.redF() * part + b.redF() * (1 - part),
-                            a.greenF() * part + b.greenF() * (1 - part),
-                            a.blueF() * part + b.blueF() * (1 - part));
+    return QColor::fromRgbF(Composante(a.redF() * part + b.redF() * (1 - part)),
+                            Composante(a.greenF() * part + b.greenF() * (1 - part)),
+                            Composante(a.blueF() * part + b.blueF() * (1 - part)));
 }
 
 } // namespace
@@ -115,7 +118,8 @@ QColor PeintreRoue::couleurNom(int cafe) const
     }
     const QColor base = couleurFamille(famille).toHsl();
     const qreal teinte = base.hslHueF() * 360 + (rang - (effectif - 1) / 2.0) * 8;
-    return QColor::fromHslF(std::fmod(teinte + 360, 360) / 360, 0.45, rang % 2 ? 0.7 : 0.78);
+    return QColor::fromHslF(Composante(std::fmod(teinte + 360, 360) / 360), Composante(0.45),
+                            Composante(rang % 2 ? 0.7 : 0.78));
 }
 
 Cellule PeintreRoue::cellule(int premierSecteur, qreal nombre, int bande)
