@@ -71,7 +71,8 @@ int main(int argc, char *argv[])
     const int essais = qMax(1, arguments.value(1, QStringLiteral("30")).toInt());
     const QFileInfo programme(arguments.value(2, QStringLiteral(DRAVOUNE_PROGRAMME)));
     QTemporaryDir dossier;
-    int complets = 0, clotures = 0, joues = 0, entendus = 0;
+    int complets = 0, clotures = 0;
+    qsizetype joues = 0, entendus = 0;
     Echantillon retards, retardsCloture, retardsMinuterie;
     for (int essai = 0; essai < essais; ++essai) {
         const QString journal = dossier.filePath(QStringLiteral("journal-%1").arg(essai));
