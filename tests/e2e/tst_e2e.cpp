@@ -193,7 +193,7 @@ private slots:
         Enregistrement enregistrement;
         QVERIFY(enregistrement.demarrer());
         roue.declencher(10);
-        QTRY_VERIFY_WITH_TIMEOUT(!sonde.ticTimer().isActive(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(!sonde.ticTimer().isActive(), 120000);
         QTest::qWait(500);
         QCOMPARE(enregistrement.attaques().size(), joues);
     }
