@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 # Building and running, on the private desktop when there is no display:
 RUN_PACKAGES="cmake g++ make pkg-config qt6-base-dev libqt6opengl6-dev qt6-multimedia-dev
   qt6-qpa-plugins qt6-wayland libgl-dev libgl1-mesa-dri fonts-dejavu-core
-  xvfb imagemagick xdotool openbox x11-utils pulseaudio pulseaudio-utils"
+  xvfb imagemagick xdotool openbox x11-utils libpulse-dev pulseaudio pulseaudio-utils"
 # The tests besides: static checks, the sanitized, fuzzing and Qt 5 builds,
 # the Wayland desktop, the package and its checks, the tracing of the
 # program's file accesses.

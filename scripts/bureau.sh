@@ -1,10 +1,13 @@
 #!/bin/sh
 # A private desktop for the tests, the benchmarks and a start without a
 # screen, with a UTF-8 locale (Qt 6 warns without one) and an audio server
-# whose only output is a null sink "nul", kept busy by a silent stream so
-# that a recording of its monitor times the program and not the sink
-# waking up; pacmd drives it (a test drops a client with it). Its display
-# is one of:
+# whose default output is a null sink "nul", one of:
+# - PulseAudio, its sink kept busy by a silent stream so that a recording
+#   of its monitor times the program and not the sink waking up;
+# - PipeWire, as Debian's desktops run it: pipewire, WirePlumber and
+#   pipewire-pulse with their stock configuration, which suspends an idle
+#   sink, on a session bus of its own.
+# Its display is one of:
 # - X: a virtual X display (3840 x 2160, room for two full-HD windows side
 #   by side) with a window manager;
 # - Wayland: weston with its desktop shell and GL renderer (Mesa's
@@ -17,8 +20,11 @@
 #   and this one is at least 800 points wide.
 # A window is named by what `fenetre` prints: its X window, or on Wayland
 # its process.
-#   bureau.sh start DIR [wayland]  starts it; DIR/env names it
+#   bureau.sh start DIR [wayland] [pipewire]
+#                                  starts it, on X and PulseAudio unless
+#                                  told otherwise; DIR/env names it
 #   bureau.sh exec DIR CMD...      runs CMD on it
+#   bureau.sh son DIR stop|start   stops or starts its audio server again
 #   bureau.sh fenetre DIR PID      prints the window of process PID once it
 #                                  shows
 #   bureau.sh titre DIR W          prints the title of window W
@@ -58,11 +64,54 @@ attendre() {
 
 # In the background, with no tie to the caller's output: CTest waits for
 # that to close.
+# The audio server's processes are listed apart: it stops and starts alone.
 lancer() {
     journal=$1
     shift
     "$@" </dev/null >"$dir/$journal" 2>&1 &
-    echo $! >>"$dir/pids"
+    echo $! >>"$dir/${liste:-pids}"
+}
+
+# Stops the processes of list $1, last started first, each once the one
+# before has gone: the compositor before the display it draws on. Killed
+# together, weston hung on SIGTERM in 3 of 68 stops; one at a time, in none
+# of 50. Not this process, when it is the watch of start's caller.
+arreter() {
+    [ -f "$dir/$1" ] || return 0
+    for p in $(tac "$dir/$1" | grep -vx $$); do
+        kill "$p" 2>/dev/null || continue
+        for essai in $(seq 50); do
+            [ "$(sed 's/.*) \(.\).*/\1/' "/proc/$p/stat" 2>/dev/null || echo Z)" != Z ] || break
+            sleep 0.1
+        done
+        kill -9 "$p" 2>/dev/null || true
+    done
+    rm -f "$dir/$1"
+}
+
+son() {
+    liste=son.pids
+    if [ "$(cat "$dir/son")" = pipewire ]; then
+        # Root has no user session: a session bus of its own.
+        bus=unix:path=$dir/run/bus
+        lancer dbus.log dbus-daemon --session --nofork --address="$bus"
+        attendre "test -S $dir/run/bus"
+        DBUS_SESSION_BUS_ADDRESS=$bus lancer pipewire.log pipewire
+        attendre "test -S $dir/run/pipewire-0"
+        DBUS_SESSION_BUS_ADDRESS=$bus lancer wireplumber.log wireplumber
+        DBUS_SESSION_BUS_ADDRESS=$bus lancer pipewire-pulse.log pipewire-pulse
+        attendre 'pactl info'
+        pactl load-module module-null-sink sink_name=nul >/dev/null
+        pactl set-default-sink nul
+        attendre 'pactl info | grep -q "Default Sink: nul$"'
+    else
+        lancer pulseaudio.log pulseaudio -n --daemonize=no --exit-idle-time=-1 \
+            --load="module-null-sink sink_name=nul" --load="module-native-protocol-unix auth-anonymous=1"
+        attendre 'pactl info'
+        lancer pacat.log pacat --playback /dev/zero
+        attendre 'pactl list short sinks | grep -q RUNNING'
+    fi
+    liste=
 }
 
 x11() {
@@ -114,9 +163,10 @@ start)
     mkdir -p "$dir/home" "$dir/run"
     chmod 700 "$dir/run"
     largeur=3840 hauteur=2160 wayland= plateforme=xcb
-    if [ "${3:-}" = wayland ]; then
-        largeur=$((LARGEUR + 320)) hauteur=$((HAUTEUR + 176)) wayland=wayland-0 plateforme=wayland
-    fi
+    case " $* " in *" wayland "*)
+        largeur=$((LARGEUR + 320)) hauteur=$((HAUTEUR + 176)) wayland=wayland-0 plateforme=wayland ;;
+    esac
+    case " $* " in *" pipewire "*) echo pipewire ;; *) echo pulseaudio ;; esac >"$dir/son"
     lancer xvfb.log Xvfb -displayfd 3 -screen 0 ${largeur}x${hauteur}x24 +extension GLX -nolisten tcp \
         -noreset 3>"$dir/affichage"
     attendre "test -s $dir/affichage"
@@ -131,12 +181,7 @@ start)
         "DRAVOUNE_BUREAU=$dir" >"$dir/env"
     adopter
     if [ -n "$wayland" ]; then affichage_wayland; else affichage_x; fi
-    lancer pulseaudio.log pulseaudio -n --daemonize=no --exit-idle-time=-1 \
-        --load="module-null-sink sink_name=nul" --load="module-native-protocol-unix auth-anonymous=1" \
-        --load=module-cli-protocol-unix
-    attendre 'pactl info'
-    lancer pacat.log pacat --playback /dev/zero
-    attendre 'pactl list short sinks | grep -q RUNNING'
+    son
     # It lives as long as the process that started it: a run that ends
     # without stopping it (ctest --stop-on-failure, an interrupt) stops it
     # all the same.
@@ -148,6 +193,10 @@ exec)
     shift 2
     adopter
     exec "$@"
+    ;;
+son)
+    adopter
+    if [ "$3" = stop ]; then arreter son.pids; else son; fi
     ;;
 fenetre)
     # A program's other native windows (its GL surface, its buttons) are
@@ -234,18 +283,7 @@ fermer)
     fi
     ;;
 stop)
-    # Last started, first stopped, each once the one before has gone: the
-    # compositor before the display it draws on. Killed together, weston
-    # hung on SIGTERM in 3 of 68 stops; one at a time, in none of 50. Not
-    # this process, when it is the watch of start's caller.
-    [ -f "$dir/pids" ] || exit 0
-    for p in $(tac "$dir/pids" | grep -vx $$); do
-        kill "$p" 2>/dev/null || continue
-        for essai in $(seq 50); do
-            [ "$(sed 's/.*) \(.\).*/\1/' "/proc/$p/stat" 2>/dev/null || echo Z)" != Z ] || break
-            sleep 0.1
-        done
-        kill -9 "$p" 2>/dev/null || true
-    done
+    arreter son.pids
+    arreter pids
     ;;
 esac

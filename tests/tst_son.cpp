@@ -1,15 +1,10 @@
+#include "enregistrement.h"
 #include "son.h"
 #include "wav.h"
 
+#include <QScopeGuard>
 #include <QtEndian>
 #include <QtTest>
-
-#if QT_VERSION_MAJOR < 6
-#include <QAudioDeviceInfo>
-#else
-#include <QAudioDevice>
-#include <QMediaDevices>
-#endif
 
 #include <memory>
 
@@ -42,6 +37,52 @@ QString sonLong(const QTemporaryDir &dossier)
                : QString();
 }
 
+const QString tic = QStringLiteral(DRAVOUNE_DOSSIER_TIC "/" DRAVOUNE_TIC);
+
+bool pactl(const QStringList &arguments)
+{
+    return QProcess::execute("pactl", arguments) == 0;
+}
+
+// Stops or starts the desktop's audio server.
+bool serveur(const char *action)
+{
+    return QProcess::execute("sh", {DRAVOUNE_BUREAU_SH, "son", qEnvironmentVariable("DRAVOUNE_BUREAU"), action})
+           == 0;
+}
+
+// The audio server's clients that are this process, by index.
+QStringList nosClients()
+{
+    QProcess liste;
+    liste.start("pactl", {"list", "clients"});
+    liste.waitForFinished(10000);
+    const QString nous = QStringLiteral("application.process.id = \"%1\"").arg(QCoreApplication::applicationPid());
+    QStringList clients;
+    QString client;
+    for (const QString &ligne : QString::fromUtf8(liste.readAllStandardOutput()).split('\n')) {
+        if (ligne.startsWith("Client #"))
+            client = ligne.mid(8);
+        else if (ligne.trimmed() == nous)
+            clients << client;
+    }
+    return clients;
+}
+
+// How many of `n` plays, 200 ms apart, the sink heard.
+int entendus(Son &son, int n, const QString &sortie = QStringLiteral("nul"))
+{
+    Enregistrement enregistrement(sortie);
+    if (!enregistrement.demarrer())
+        return -1;
+    for (int i = 0; i < n; ++i) {
+        son.play();
+        QTest::qWait(200);
+    }
+    QTest::qWait(300);
+    return int(enregistrement.attaques().size());
+}
+
 } // namespace
 
 class TestSon : public QObject
@@ -49,18 +90,6 @@ class TestSon : public QObject
     Q_OBJECT
 
 private slots:
-    // Qt's audio engine lives in the thread that first asks for it, and
-    // learns there that the server went away: here the main thread, which
-    // outlives every sound.
-    void initTestCase()
-    {
-#if QT_VERSION_MAJOR < 6
-        QAudioDeviceInfo::defaultOutputDevice();
-#else
-        QMediaDevices::defaultAudioOutput();
-#endif
-    }
-
     void lecture_data()
     {
         QTest::addColumn<QByteArray>("octets");
@@ -124,9 +153,9 @@ private slots:
         QVERIFY(chargerWav(gros.fileName()).isNull());
     }
 
-    // Closed while it plays: the audio output frees its device as it closes
-    // and runs the event loop; nothing may write to that device after (the
-    // sanitized build reports it).
+    // Closed while it plays: the stream goes with it, and nothing may write
+    // to it after (the sanitized build reports it). The server has no
+    // client of ours left.
     void fermetureEnJouant()
     {
         QTemporaryDir dossier;
@@ -135,30 +164,76 @@ private slots:
             son.play();
             QTest::qWait(20 + 5 * essai);
         }
+        QTRY_VERIFY(nosClients().isEmpty());
     }
 
-    // The audio server drops the program while it plays: the output closes
-    // by itself and frees its device. The ticks after it are silent, and
-    // neither they nor closing the sound, as closing the window does, may
-    // hold the program up.
+    void serveurPerdu_data()
+    {
+        QTest::addColumn<bool>("avant");
+        QTest::newRow("server restarted") << false;
+        QTest::newRow("started before the server") << true;
+    }
+
+    // The server goes away while the sound plays and comes back, or comes
+    // only after the sound was made: the ticks come back with it. While it
+    // is away a tick does not hold up the thread that plays it.
     void serveurPerdu()
     {
-        QTemporaryDir dossier;
-        auto son = std::make_unique<Son>(sonLong(dossier));
-        son->play();
-        QTest::qWait(300);
-        const QString pid = QString::number(QCoreApplication::applicationPid());
-        QCOMPARE(QProcess::execute("sh", {"-c", "pacmd list-clients | awk '/index:/ {c = $2} /process.id = \""
-                                                    + pid + "\"/ {print c}' | xargs -rn1 pacmd kill-client"}),
-                 0);
-        for (int tic = 0; tic < 10; ++tic) {
-            QTest::qWait(50);
-            son->play();
+        QFETCH(bool, avant);
+        auto serveurLa = qScopeGuard([] { serveur("start"); });
+        if (avant)
+            QVERIFY(serveur("stop"));
+        Son son(tic);
+        if (!avant) {
+            QCOMPARE(entendus(son, 3), 3);
+            QCOMPARE(nosClients().size(), 1);
+            QVERIFY(serveur("stop"));
         }
-        QTest::qWait(300);
-        // Closing waits for the sound's thread: if it no longer answers,
-        // the test function times out here.
-        son.reset();
+        qint64 plusLong = 0;
+        for (int i = 0; i < 5; ++i) {
+            QElapsedTimer chrono;
+            chrono.start();
+            son.play();
+            plusLong = qMax(plusLong, chrono.elapsed());
+            QTest::qWait(50);
+        }
+        QVERIFY2(plusLong < 500, qPrintable(QString("a tick took %1 ms").arg(plusLong)));
+        QVERIFY(serveur("start"));
+        serveurLa.dismiss();
+        QCOMPARE(entendus(son, 5), 5);
+        QCOMPARE(nosClients().size(), 1);
+    }
+
+    void sortieParDefaut_data()
+    {
+        QTest::addColumn<bool>("relance");
+        QTest::newRow("as started") << false;
+        QTest::newRow("after a restart") << true;
+    }
+
+    // The sound plays on the output the user picks, as it changes, also
+    // once the server has come back.
+    void sortieParDefaut()
+    {
+        QFETCH(bool, relance);
+        Son son(tic);
+        if (relance) {
+            QVERIFY(serveur("stop"));
+            QVERIFY(serveur("start"));
+        }
+        QCOMPARE(entendus(son, 1), 1);
+        QProcess module;
+        module.start("pactl", {"load-module", "module-null-sink", "sink_name=autre"});
+        QVERIFY(module.waitForFinished(10000) && module.exitCode() == 0);
+        const QString numero = QString::fromUtf8(module.readAllStandardOutput()).trimmed();
+        const auto retablir = qScopeGuard([&numero] {
+            pactl({"set-default-sink", "nul"});
+            pactl({"unload-module", numero});
+        });
+        QVERIFY(pactl({"set-default-sink", "autre"}));
+        QCOMPARE(entendus(son, 3, "autre"), 3);
+        QVERIFY(pactl({"set-default-sink", "nul"}));
+        QCOMPARE(entendus(son, 3), 3);
     }
 };
 

@@ -1,121 +1,189 @@
 #include "fluxson.h"
 
-#include <QTimer>
-
-#if QT_VERSION_MAJOR < 6
-#include <QAudioDeviceInfo>
-#include <QAudioOutput>
-#else
-#include <QAudioSink>
-#include <QMediaDevices>
-#endif
+#include <pulse/context.h>
+#include <pulse/stream.h>
+#include <pulse/thread-mainloop.h>
 
 namespace {
 
 // Audio queued ahead of the sound card: bounds how late a tick may start.
-constexpr int latenceMs = 30;
-// How often the output is topped up: a third of what it holds.
-constexpr int periodeMs = 10;
-// Silence written after the sound before the output is paused: well past
+constexpr pa_usec_t latence = 30000;
+// How much room the server lets free before asking for more.
+constexpr pa_usec_t requete = 10000;
+// Silence written after the sound before the stream is corked: well past
 // the queued audio, so that the end of the sound is never held back.
-constexpr int silenceAvantVeilleMs = 200;
+constexpr pa_usec_t silenceAvantVeilleUs = 200000;
+
+// Integer PCM as the WAV reader gives it: unsigned 8-bit or signed 16-bit.
+pa_sample_spec specDe(const QAudioFormat &format)
+{
+    pa_sample_spec spec;
+    spec.format = format.bytesPerFrame() == format.channelCount() ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
+    spec.rate = quint32(format.sampleRate());
+    spec.channels = quint8(qBound(0, format.channelCount(), 255));
+    return spec;
+}
+
+pa_buffer_attr tamponDe(const pa_sample_spec &spec)
+{
+    pa_buffer_attr tampon;
+    tampon.maxlength = quint32(-1);
+    tampon.tlength = quint32(pa_usec_to_bytes(latence, &spec));
+    tampon.prebuf = quint32(-1);
+    tampon.minreq = quint32(pa_usec_to_bytes(requete, &spec));
+    tampon.fragsize = quint32(-1);
+    return tampon;
+}
+
+// Cork and flush answer later; nothing waits for them.
+void lacher(pa_operation *operation)
+{
+    if (operation)
+        pa_operation_unref(operation);
+}
 
 } // namespace
 
 FluxSon::FluxSon(const Wav &wav)
     : wav(wav),
-      position(int(wav.pcm.size())),
+      spec(specDe(wav.format)),
+      tampon(tamponDe(spec)),
+      position(wav.pcm.size()),
       silence(0),
-      silenceAvantVeille(wav.format.bytesForDuration(qint64(silenceAvantVeilleMs) * 1000)),
-      minuterie(new QTimer(this)),
-      sortie(),
-      entree()
+      silenceAvantVeille(pa_usec_to_bytes(silenceAvantVeilleUs, &spec)),
+      boucle(pa_threaded_mainloop_new()),
+      contexte(nullptr),
+      flux(nullptr)
 {
-    minuterie->setTimerType(Qt::PreciseTimer);
-    connect(minuterie, &QTimer::timeout, this, &FluxSon::ecrire);
+    if (!boucle || !pa_sample_spec_valid(&spec))
+        return;
+    pa_threaded_mainloop_set_name(boucle, "son");
+    if (pa_threaded_mainloop_start(boucle) < 0)
+        return;
+    pa_threaded_mainloop_lock(boucle);
+    connecter();
+    pa_threaded_mainloop_unlock(boucle);
 }
 
 FluxSon::~FluxSon()
 {
-    // Closing the output runs the event loop: a queued restart or a top-up
-    // must find no output left.
-    const std::unique_ptr<SortieAudio> fermee = std::move(sortie);
-    // Qt 6's sink is closed by its destructor alone: stop() would first
-    // wait for the stream to drain, and on a stream the audio server has
-    // just dropped, Qt 6.8 waits on an operation the server never started,
-    // which makes libpulse abort the program.
-#if QT_VERSION_MAJOR < 6
-    if (fermee)
-        fermee->stop();
-#endif
-}
-
-void FluxSon::ouvrirSortie()
-{
-#if QT_VERSION_MAJOR < 6
-    const QAudioDeviceInfo peripherique = QAudioDeviceInfo::defaultOutputDevice();
-#else
-    const QAudioDevice peripherique = QMediaDevices::defaultAudioOutput();
-#endif
-    if (peripherique.isNull() || !peripherique.isFormatSupported(wav.format))
+    if (!boucle)
         return;
-    sortie = std::make_unique<SortieAudio>(peripherique, wav.format);
-#if QT_VERSION_MAJOR < 6
-    // The low-latency category asks the audio server for small requests.
-    sortie->setCategory(QStringLiteral("game"));
-#endif
-    sortie->setBufferSize(wav.format.bytesForDuration(qint64(latenceMs) * 1000));
-    entree = sortie->start();
-    minuterie->start(periodeMs);
+    pa_threaded_mainloop_lock(boucle);
+    deconnecter();
+    pa_threaded_mainloop_unlock(boucle);
+    pa_threaded_mainloop_stop(boucle);
+    pa_threaded_mainloop_free(boucle);
 }
 
 void FluxSon::rejouer()
 {
+    if (!boucle || !pa_sample_spec_valid(&spec))
+        return;
+    pa_threaded_mainloop_lock(boucle);
     position = 0;
     silence = 0;
-    if (!sortie)
-        return;
-    // The top-ups stop when the output is paused.
-    if (!minuterie->isActive()) {
-        // An underrun reported by the audio server after the pause turns the
-        // output's state from suspended to idle, and resume() then does
-        // nothing: the stream would stay paused for good. Suspending again
-        // first makes the resume take.
-        if (sortie->state() != QAudio::SuspendedState)
-            sortie->suspend();
-        sortie->resume();
-        minuterie->start(periodeMs);
+    if (!contexte || !PA_CONTEXT_IS_GOOD(pa_context_get_state(contexte))) {
+        // Dropped by the server, or it was not there: the stream opens
+        // once connected, and plays the sound from its start.
+        deconnecter();
+        connecter();
+    } else if (flux && pa_stream_get_state(flux) == PA_STREAM_READY) {
+        if (pa_stream_is_corked(flux) > 0) {
+            // What was queued before the cork is silence: dropped, so
+            // that the sound starts at once.
+            lacher(pa_stream_flush(flux, nullptr, nullptr));
+            lacher(pa_stream_cork(flux, 0, nullptr, nullptr));
+        }
+        ecrire(pa_stream_writable_size(flux));
+    } else if (!flux || !PA_STREAM_IS_GOOD(pa_stream_get_state(flux))) {
+        // The sink went away under the stream; the server is still there.
+        if (flux)
+            pa_stream_unref(flux);
+        flux = nullptr;
+        if (pa_context_get_state(contexte) == PA_CONTEXT_READY)
+            ouvrirFlux();
     }
-    // At once, not at the next top-up: the little audio left queued when
-    // the output was paused runs out within milliseconds of the resume, and
-    // a sound that comes after the stream ran dry loses its start.
-    ecrire();
+    pa_threaded_mainloop_unlock(boucle);
 }
 
 void FluxSon::arreter()
 {
-    position = int(wav.pcm.size());
+    if (!boucle)
+        return;
+    pa_threaded_mainloop_lock(boucle);
+    position = wav.pcm.size();
+    pa_threaded_mainloop_unlock(boucle);
 }
 
-void FluxSon::ecrire()
+void FluxSon::connecter()
 {
-    // Closed, by us or by the output itself: nothing to write to.
-    if (!sortie || !entree) {
-        minuterie->stop();
+    contexte = pa_context_new(pa_threaded_mainloop_get_api(boucle), "Dravoune");
+    if (!contexte)
         return;
+    pa_context_set_state_callback(contexte, surContexte, this);
+    // No server is started for us: the desktop's comes back by itself.
+    if (pa_context_connect(contexte, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
+        deconnecter();
+}
+
+void FluxSon::deconnecter()
+{
+    if (flux) {
+        pa_stream_set_write_callback(flux, nullptr, nullptr);
+        pa_stream_disconnect(flux);
+        pa_stream_unref(flux);
+        flux = nullptr;
     }
-    const int trame = wav.format.bytesPerFrame();
-    // Qt 6.8 reports -1 for a stream the audio server has dropped.
-    const int place = qMax(0, int(sortie->bytesFree())) / trame * trame;
-    QByteArray morceau = wav.pcm.mid(position, place);
-    position += int(morceau.size());
+    if (contexte) {
+        pa_context_set_state_callback(contexte, nullptr, nullptr);
+        pa_context_disconnect(contexte);
+        pa_context_unref(contexte);
+        contexte = nullptr;
+    }
+}
+
+// Uncorked: the server asks at once for a buffer, filled with silence, or
+// with the sound if a restart came while connecting; then it corks.
+void FluxSon::ouvrirFlux()
+{
+    flux = pa_stream_new(contexte, "Dravoune", &spec, nullptr);
+    if (!flux)
+        return;
+    pa_stream_set_write_callback(flux, surEcriture, this);
+    // No device: the default output, and whichever the user picks later.
+    if (pa_stream_connect_playback(flux, nullptr, &tampon, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0) {
+        pa_stream_unref(flux);
+        flux = nullptr;
+    }
+}
+
+void FluxSon::ecrire(size_t place)
+{
+    const size_t trame = pa_frame_size(&spec);
+    place -= place % trame;
+    if (place == 0)
+        return;
+    QByteArray morceau = wav.pcm.mid(int(position), int(place));
+    position += morceau.size();
     // 8-bit samples, unsigned in WAV files, are silent at mid-scale.
-    const int blanc = place - int(morceau.size());
-    morceau.append(blanc, wav.format.bytesPerFrame() == wav.format.channelCount() ? char(0x80) : char(0));
+    const size_t blanc = place - size_t(morceau.size());
+    morceau.append(int(blanc), spec.format == PA_SAMPLE_U8 ? char(0x80) : char(0));
     silence += blanc;
-    entree->write(morceau);
-    if (silence >= silenceAvantVeille) {
-        sortie->suspend();
-        minuterie->stop();
-    }
+    pa_stream_write(flux, morceau.constData(), size_t(morceau.size()), nullptr, 0, PA_SEEK_RELATIVE);
+    if (silence >= silenceAvantVeille)
+        lacher(pa_stream_cork(flux, 1, nullptr, nullptr));
+}
+
+void FluxSon::surContexte(pa_context *c, void *moi)
+{
+    if (pa_context_get_state(c) == PA_CONTEXT_READY)
+        static_cast<FluxSon *>(moi)->ouvrirFlux();
+}
+
+void FluxSon::surEcriture(pa_stream *s, size_t place, void *moi)
+{
+    // A request the server sent before it took the cork.
+    if (pa_stream_is_corked(s) <= 0)
+        static_cast<FluxSon *>(moi)->ecrire(place);
 }

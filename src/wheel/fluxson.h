@@ -3,57 +3,55 @@
 
 #include "wav.h"
 
-#include <QIODevice>
-#include <QObject>
-#include <QPointer>
+#include <pulse/def.h>
+#include <pulse/sample.h>
 
-#include <memory>
+struct pa_context;
+struct pa_stream;
+struct pa_threaded_mainloop;
 
-class QTimer;
-
-// Qt 6's QAudioOutput is a media player's; its stream output is QAudioSink.
-#if QT_VERSION_MAJOR < 6
-class QAudioOutput;
-using SortieAudio = QAudioOutput;
-#else
-class QAudioSink;
-using SortieAudio = QAudioSink;
-#endif
-
-// The samples of a short sound followed by silence, written to an audio
-// output that it opens and owns. Once the sound has played out and some
-// silence after it, the output is paused, so that an idle wheel costs no
-// CPU; a restart resumes it and writes the sound at once.
-class FluxSon : public QObject
+// The samples of a short sound followed by silence, played on a stream of
+// the audio server from libpulse's thread, so that a busy GUI thread cannot
+// starve it. Once the sound has played out and some silence after it, the
+// stream is corked: an idle wheel costs no CPU and the server may suspend
+// its sink. A restart uncorks it and writes the sound at once.
+// Qt's audio engine connects to the server once and retries once, 3 s after
+// losing it; this stream instead connects again at the first restart after
+// the server dropped it or was not there, so that the sound comes back with
+// the server and nothing runs while it is away. It plays on the server's
+// default output, and follows it when the user picks another.
+class FluxSon
 {
-    Q_OBJECT
-
 public:
     explicit FluxSon(const Wav &wav);
-    ~FluxSon() override;
+    ~FluxSon();
 
-public slots:
-    // Opens the default audio output on this stream, if there is one that
-    // can play the sound's format.
-    void ouvrirSortie();
+    FluxSon(const FluxSon &) = delete;
+    FluxSon &operator=(const FluxSon &) = delete;
+
+    // Both may be called from any thread.
     void rejouer();
     void arreter();
 
-private slots:
-    // Writes the rest of the sound, then silence, as far as the output has
-    // room; pauses it after enough silence.
-    void ecrire();
-
 private:
+    // Under the main loop's lock.
+    void connecter();
+    void deconnecter();
+    void ouvrirFlux();
+    void ecrire(size_t place);
+
+    static void surContexte(pa_context *c, void *moi);
+    static void surEcriture(pa_stream *s, size_t place, void *moi);
+
     const Wav wav;
-    int position;   // next byte to play; the sound's size when silent
-    qint64 silence; // bytes of silence written since the sound ended
-    const qint64 silenceAvantVeille;
-    QTimer *minuterie; // runs while the output plays, stops when we pause it
-    std::unique_ptr<SortieAudio> sortie;
-    // The output's, written to; the output frees it when it closes, which
-    // it does by itself when the audio server goes away.
-    QPointer<QIODevice> entree;
+    const pa_sample_spec spec;
+    const pa_buffer_attr tampon;
+    qsizetype position; // next byte to play; the sound's size when silent
+    size_t silence;     // bytes of silence written since the sound ended
+    const size_t silenceAvantVeille;
+    pa_threaded_mainloop *boucle;
+    pa_context *contexte;
+    pa_stream *flux;
 };
 
 #endif

@@ -4,35 +4,26 @@
 #include "wav.h"
 
 Son::Son(const QString &chemin)
-    : flux(nullptr),
-      fil()
+    : flux(nullptr)
 {
     const Wav wav = chargerWav(chemin);
-    if (wav.isNull())
-        return;
-    flux = new FluxSon(wav);
-    flux->moveToThread(&fil);
-    QObject::connect(&fil, &QThread::started, flux, &FluxSon::ouvrirSortie);
-    QObject::connect(&fil, &QThread::finished, flux, &QObject::deleteLater);
-    fil.setObjectName(QStringLiteral("son"));
-    fil.start();
+    if (!wav.isNull())
+        flux = new FluxSon(wav);
 }
 
 Son::~Son()
 {
-    fil.quit();
-    fil.wait();
+    delete flux;
 }
 
-// The stream is only touched in its own thread.
 void Son::play()
 {
     if (flux)
-        QMetaObject::invokeMethod(flux, "rejouer", Qt::QueuedConnection);
+        flux->rejouer();
 }
 
 void Son::stop()
 {
     if (flux)
-        QMetaObject::invokeMethod(flux, "arreter", Qt::QueuedConnection);
+        flux->arreter();
 }

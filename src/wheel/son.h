@@ -2,16 +2,14 @@
 #define SON_H
 
 #include <QString>
-#include <QThread>
 
 class FluxSon;
 
 // A short sound that can be restarted at any moment and is never lost.
 // The file is read once; its samples are then fed, followed by silence, to
-// an audio stream kept open for the object's whole life, from a thread of
-// its own, so that a busy GUI thread cannot starve the stream. A play() is
-// heard as soon as the stream's small buffer has played out, however long
-// the pause before it. A missing or broken file gives silence.
+// an audio stream of the object's own. A play() is heard as soon as the
+// stream's small buffer has played out, however long the pause before it.
+// A missing or broken file gives silence.
 class Son
 {
 public:
@@ -25,8 +23,7 @@ public:
     void stop();
 
 private:
-    FluxSon *flux; // lives in fil, deleted there when it finishes
-    QThread fil;
+    FluxSon *flux; // owned; none when the file holds no sound
 };
 
 #endif

@@ -20,8 +20,9 @@ constexpr double memeTic = 0.1;
 
 } // namespace
 
-Enregistrement::Enregistrement()
-    : dossier(),
+Enregistrement::Enregistrement(const QString &sortie)
+    : sortie(sortie),
+      dossier(),
       enregistreur()
 {
     enregistreur.setStandardOutputFile(dossier.filePath(QStringLiteral("nul.raw")));
@@ -35,7 +36,7 @@ Enregistrement::~Enregistrement()
 
 bool Enregistrement::demarrer()
 {
-    enregistreur.start("parec", {"--device=nul.monitor", "--format=s16le", "--channels=1",
+    enregistreur.start("parec", {"--device=" + sortie + ".monitor", "--format=s16le", "--channels=1",
                                  QStringLiteral("--rate=%1").arg(frequence), "--latency-msec=20"});
     // The server may hand over its first samples in a burst.
     return enregistreur.waitForStarted(10000)

@@ -5,12 +5,12 @@
 #include <QTemporaryDir>
 #include <QVector>
 
-// What the desktop's null sink plays, recorded from its monitor (16-bit
+// What a null sink of the desktop plays, recorded from its monitor (16-bit
 // mono samples), and the ticks heard in it.
 class Enregistrement
 {
 public:
-    Enregistrement();
+    explicit Enregistrement(const QString &sortie = QStringLiteral("nul"));
     ~Enregistrement();
 
     // Starts recording; true once the recording runs steadily.
@@ -26,6 +26,7 @@ public:
 private:
     QVector<qint16> echantillons() const;
 
+    const QString sortie;
     QTemporaryDir dossier;
     QProcess enregistreur;
 };

@@ -11,8 +11,7 @@ int SonFactice::lectures = 0;
 int SonFactice::arrets = 0;
 
 Son::Son(const QString &)
-    : flux(nullptr),
-      fil()
+    : flux(nullptr)
 {}
 
 Son::~Son() = default;
