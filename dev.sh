@@ -15,7 +15,7 @@ RUN_PACKAGES="cmake g++ make pkg-config qt6-base-dev libqt6opengl6-dev qt6-multi
 # program's file accesses.
 TEST_PACKAGES="$RUN_PACKAGES git clang libclang-rt-dev clang-format clang-tidy cppcheck
   qtbase5-dev libqt5opengl5-dev qtmultimedia5-dev libqt5multimedia5-plugins weston
-  dpkg-dev file lintian desktop-file-utils appstream strace"
+  pipewire pipewire-pulse wireplumber dbus dpkg-dev file lintian desktop-file-utils appstream strace"
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

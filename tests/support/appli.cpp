@@ -181,8 +181,12 @@ bool Appli::bureau(const QStringList &arguments, QByteArray *sortie)
 bool Appli::executer(const QString &programme, const QStringList &arguments, QByteArray *sortie)
 {
     QProcess p;
+    // What went wrong reaches the test's log.
+    p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     p.start(programme, arguments);
-    if (!p.waitForFinished(30000))
+    // A window takes up to 20 s to show on a busy machine, and on Wayland
+    // up to 15 s more to be moved into place.
+    if (!p.waitForFinished(60000))
         return false;
     if (sortie)
         *sortie = p.readAllStandardOutput();
