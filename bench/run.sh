@@ -17,31 +17,39 @@ done
 
 tmp=$(mktemp -d)
 bureau=$(pwd)/scripts/bureau.sh
-trap 'sh "$bureau" stop "$tmp/bureau"; rm -rf "$tmp"' EXIT INT TERM
+trap 'sh "$bureau" stop "$tmp/pipewire"; sh "$bureau" stop "$tmp/bureau"; rm -rf "$tmp"' EXIT INT TERM
+# The ticks are heard through PulseAudio, then through PipeWire.
 sh "$bureau" start "$tmp/bureau"
+sh "$bureau" start "$tmp/pipewire" pipewire
 # banc QT PROGRAM [ARGUMENTS]: rows in $tmp/QT.lignes, errors in
-# $tmp/QT.PROGRAM.err.
+# $tmp/QT.PROGRAM.DESKTOP.err; on the desktop $sur, PulseAudio's unless told.
 banc() {
     qt=$1
     programme=$2
     shift 2
     build=$(pwd)/build-bench
     [ "$qt" = 6 ] || build=$build-qt$qt
-    sh "$bureau" exec "$tmp/bureau" "$build/bench/$programme" "$@" \
-        >>"$tmp/$qt.lignes" 2>"$tmp/$qt.$programme.err"
+    sh "$bureau" exec "$tmp/${sur:-bureau}" "$build/bench/$programme" "$@" \
+        >"$tmp/$qt.$programme.${sur:-bureau}" 2>"$tmp/$qt.$programme.${sur:-bureau}.err"
+    if [ -n "${sur:-}" ]; then
+        sed 's/^| Fling of the program/| Fling on PipeWire/' "$tmp/$qt.$programme.$sur"
+    else
+        cat "$tmp/$qt.$programme.bureau"
+    fi >>"$tmp/$qt.lignes"
 }
 
 charge_avant=$(cut -d' ' -f1-3 /proc/loadavg)
 for qt in 5 6; do banc $qt banc-images; done
 for qt in 5 6; do banc $qt banc-demarrage; done
 for qt in 5 6; do banc $qt banc-tics "${1:-30}"; done
+for qt in 5 6; do sur=pipewire banc $qt banc-tics "${1:-30}"; done
 charge_apres=$(cut -d' ' -f1-3 /proc/loadavg)
-grep -h '^QINFO\|run ' "$tmp"/*.banc-tics.err >&2 || true
+grep -h '^QINFO\|run ' "$tmp"/*.banc-tics.*.err >&2 || true
 
 cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
 {
     echo "Measured $(date -u '+%Y-%m-%d %H:%M UTC') with \`bench/run.sh${1:+ $1}\`"
-    echo "on $(nproc) cores ($cpu), $(sed -n 's/^gl: //p' "$tmp/5.banc-images.err")."
+    echo "on $(nproc) cores ($cpu), $(sed -n 's/^gl: //p' "$tmp/5.banc-images.bureau.err")."
     echo "Load average before and after the run: $charge_avant; $charge_apres."
     for qt in 5 6; do
         echo

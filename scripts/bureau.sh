@@ -202,28 +202,34 @@ fenetre)
     # A program's other native windows (its GL surface, its buttons) are
     # not managed.
     adopter
+    pid=$3
     for essai in $(seq 100); do
         if [ -n "${WAYLAND_DISPLAY:-}" ]; then
-            [ -n "$(boite "$3" opaque)" ] || { sleep 0.2; continue; }
+            [ -n "$(boite "$pid" opaque)" ] || { sleep 0.2; continue; }
             # Weston puts a new window anywhere, half off the output if it
             # grows: dragged by its title bar to the top-left corner, under
             # the panel, as the window manager of X does.
-            set -- "$3" $(boite "$3" opaque) $(boite "$3" position)
+            set -- "$pid" $(boite "$pid" opaque) $(boite "$pid" position)
             x=$((($2 + $4) / 2)) y=$((($7 + $3) / 2))
             x11 xdotool mousemove $x $y sleep 0.2 mousedown 1 sleep 0.1 mousemove $((x - $6 + 1)) $((y - $7 + 32)) \
                 sleep 0.2 mousemove $((x - $6)) $((y - $7 + 32)) sleep 0.2 mouseup 1 \
                 mousemove $((LARGEUR - 1)) $((HAUTEUR - 1))
-            attendre "sh '$0' exec '$dir' weston-debug scene-graph | grep -A1 'xdg_toplevel, PID $1,' | grep -q 'position: (0, 32)'"
-            echo "$1"
-            exit 0
+            # A window still growing as it was grabbed stays put: again.
+            for attente in $(seq 25); do
+                if scene | grep -A1 "xdg_toplevel, PID $pid," | grep -q 'position: (0, 32)'; then
+                    echo "$pid"
+                    exit 0
+                fi
+                sleep 0.2
+            done
         else
-            for w in $(xdotool search --onlyvisible --pid "$3"); do
+            for w in $(xdotool search --onlyvisible --pid "$pid"); do
                 ! xprop -id "$w" WM_STATE | grep -q Normal || { echo "$w"; exit 0; }
             done
         fi
         sleep 0.2
     done
-    echo "bureau: no window for process $3" >&2
+    echo "bureau: no window for process $pid" >&2
     exit 1
     ;;
 titre)

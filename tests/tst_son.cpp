@@ -47,7 +47,8 @@ bool pactl(const QStringList &arguments)
 // Stops or starts the desktop's audio server.
 bool serveur(const char *action)
 {
-    return QProcess::execute("sh", {DRAVOUNE_BUREAU_SH, "son", qEnvironmentVariable("DRAVOUNE_BUREAU"), action})
+    return QProcess::execute("sh",
+                             {DRAVOUNE_BUREAU_SH, "son", qEnvironmentVariable("DRAVOUNE_BUREAU"), action})
            == 0;
 }
 
@@ -57,7 +58,8 @@ QStringList nosClients()
     QProcess liste;
     liste.start("pactl", {"list", "clients"});
     liste.waitForFinished(10000);
-    const QString nous = QStringLiteral("application.process.id = \"%1\"").arg(QCoreApplication::applicationPid());
+    const QString nous =
+        QStringLiteral("application.process.id = \"%1\"").arg(QCoreApplication::applicationPid());
     QStringList clients;
     QString client;
     for (const QString &ligne : QString::fromUtf8(liste.readAllStandardOutput()).split('\n')) {
