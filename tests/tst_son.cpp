@@ -85,6 +85,48 @@ int entendus(Son &son, int n, const QString &sortie = QStringLiteral("nul"))
     return int(enregistrement.attaques().size());
 }
 
+// The state of the sink "nul": RUNNING, IDLE or SUSPENDED.
+QString etatSortie()
+{
+    QProcess liste;
+    liste.start("pactl", {"list", "short", "sinks"});
+    liste.waitForFinished(10000);
+    for (const QString &ligne : QString::fromUtf8(liste.readAllStandardOutput()).split('\n')) {
+        const QStringList champs = ligne.split('\t');
+        if (champs.size() > 4 && champs[1] == "nul")
+            return champs.last().trimmed();
+    }
+    return QString();
+}
+
+// A tick as heard: from its first to its last sample above a tenth of its
+// loudest, in ms, and that loudest, of the first channel of 16-bit samples.
+struct Empreinte
+{
+    double duree;
+    int crete;
+};
+
+Empreinte empreinte(const Wav &wav)
+{
+    if (wav.isNull())
+        return {0, 0};
+    const int canaux = wav.format.channelCount();
+    const auto *e = reinterpret_cast<const qint16 *>(wav.pcm.constData());
+    const qsizetype n = wav.pcm.size() / 2 / canaux;
+    int crete = 0;
+    for (qsizetype i = 0; i < n; ++i)
+        crete = qMax(crete, qAbs(int(e[i * canaux])));
+    qsizetype premier = -1, dernier = -1;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (qAbs(int(e[i * canaux])) * 10 >= crete) {
+            premier = premier < 0 ? i : premier;
+            dernier = i;
+        }
+    }
+    return {1000.0 * double(dernier - premier) / wav.format.sampleRate(), crete};
+}
+
 } // namespace
 
 class TestSon : public QObject
@@ -204,6 +246,39 @@ private slots:
         serveurLa.dismiss();
         QCOMPARE(entendus(son, 5), 5);
         QCOMPARE(nosClients().size(), 1);
+    }
+
+    // On a server that suspends its idle sink, the first tick after it has
+    // to wake the sink: it is heard whole, as long and as loud as in the
+    // file. The recording is passive, and leaves the sink suspended.
+    void sortieEndormie()
+    {
+        QProcess info;
+        info.start("pactl", {"info"});
+        info.waitForFinished(10000);
+        if (!info.readAllStandardOutput().contains("on PipeWire"))
+            QSKIP("the desktop's PulseAudio keeps its sink awake");
+        Son son(tic);
+        QTRY_COMPARE_WITH_TIMEOUT(etatSortie(), QStringLiteral("SUSPENDED"), 20000);
+        QTemporaryDir dossier;
+        const QString fichier = dossier.filePath("entendu.wav");
+        QProcess enregistreur;
+        enregistreur.start("pw-record",
+                           {"--target", "nul", "-P", "{ stream.capture.sink=true node.passive=true }",
+                            "--rate", "44100", "--channels", "2", "--format", "s16", fichier});
+        QVERIFY(enregistreur.waitForStarted(10000));
+        QTest::qWait(1000);
+        QCOMPARE(etatSortie(), QStringLiteral("SUSPENDED"));
+        son.play();
+        QTest::qWait(1000);
+        enregistreur.terminate();
+        QVERIFY(enregistreur.waitForFinished(10000));
+        const Empreinte attendue = empreinte(chargerWav(tic));
+        const Empreinte entendue = empreinte(chargerWav(fichier));
+        QVERIFY2(qAbs(entendue.duree - attendue.duree) <= 3,
+                 qPrintable(QString("%1 ms heard of %2").arg(entendue.duree).arg(attendue.duree)));
+        QVERIFY2(entendue.crete >= attendue.crete * 3 / 4 && entendue.crete <= attendue.crete * 5 / 4,
+                 qPrintable(QString("peak %1 heard of %2").arg(entendue.crete).arg(attendue.crete)));
     }
 
     void sortieParDefaut_data()
