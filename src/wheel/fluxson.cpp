@@ -89,12 +89,12 @@ void FluxSon::rejouer()
         deconnecter();
         connecter();
     } else if (flux && pa_stream_get_state(flux) == PA_STREAM_READY) {
-        if (pa_stream_is_corked(flux) > 0) {
-            // What was queued before the cork is silence: dropped, so
-            // that the sound starts at once.
-            lacher(pa_stream_flush(flux, nullptr, nullptr));
+        // What is queued is silence, or the rest of the sound before: dropped,
+        // so that the sound starts at once, and as soon on PipeWire, which
+        // queues more than asked, as on PulseAudio.
+        lacher(pa_stream_flush(flux, nullptr, nullptr));
+        if (pa_stream_is_corked(flux) > 0)
             lacher(pa_stream_cork(flux, 0, nullptr, nullptr));
-        }
         ecrire(pa_stream_writable_size(flux));
     } else if (!flux || !PA_STREAM_IS_GOOD(pa_stream_get_state(flux))) {
         // The sink went away under the stream; the server is still there.
