@@ -6,7 +6,8 @@
 # build-bench/), runs each benchmark on one toolkit then the other on
 # a private desktop (scripts/bureau.sh), prints the tables and writes them
 # into bench/RESULTS.md. The tick benchmark repeats a fling 30 times on
-# each unless told otherwise.
+# each unless told otherwise: through PulseAudio, through PipeWire, and
+# through PulseAudio again with every core busy.
 set -eu
 bench=$(cd "$(dirname "$0")" && pwd)
 cd "$bench/.."
@@ -17,32 +18,42 @@ done
 
 tmp=$(mktemp -d)
 bureau=$(pwd)/scripts/bureau.sh
-trap 'sh "$bureau" stop "$tmp/pipewire"; sh "$bureau" stop "$tmp/bureau"; rm -rf "$tmp"' EXIT INT TERM
+boucles=
+trap 'kill $boucles 2>/dev/null; sh "$bureau" stop "$tmp/pipewire"; sh "$bureau" stop "$tmp/bureau"; rm -rf "$tmp"' \
+    EXIT INT TERM
 # The ticks are heard through PulseAudio, then through PipeWire.
 sh "$bureau" start "$tmp/bureau"
 sh "$bureau" start "$tmp/pipewire" pipewire
 # banc QT PROGRAM [ARGUMENTS]: rows in $tmp/QT.lignes, errors in
-# $tmp/QT.PROGRAM.DESKTOP.err; on the desktop $sur, PulseAudio's unless told.
+# $tmp/QT.PROGRAM.*.err; on the desktop $sur, PulseAudio's unless told,
+# its fling rows named $nom.
 banc() {
     qt=$1
     programme=$2
     shift 2
     build=$(pwd)/build-bench
     [ "$qt" = 6 ] || build=$build-qt$qt
-    sh "$bureau" exec "$tmp/${sur:-bureau}" "$build/bench/$programme" "$@" \
-        >"$tmp/$qt.$programme.${sur:-bureau}" 2>"$tmp/$qt.$programme.${sur:-bureau}.err"
-    if [ -n "${sur:-}" ]; then
-        sed 's/^| Fling of the program/| Fling on PipeWire/' "$tmp/$qt.$programme.$sur"
-    else
-        cat "$tmp/$qt.$programme.bureau"
-    fi >>"$tmp/$qt.lignes"
+    sortie=$tmp/$qt.$programme.${sur:-bureau}$(printf %s "${nom:-}" | tr -c 'A-Za-z' _)
+    sh "$bureau" exec "$tmp/${sur:-bureau}" "$build/bench/$programme" "$@" >"$sortie" 2>"$sortie.err"
+    sed "s/^| Fling of the program/| ${nom:-Fling of the program}/" "$sortie" >>"$tmp/$qt.lignes"
 }
 
 charge_avant=$(cut -d' ' -f1-3 /proc/loadavg)
 for qt in 5 6; do banc $qt banc-images; done
 for qt in 5 6; do banc $qt banc-demarrage; done
 for qt in 5 6; do banc $qt banc-tics "${1:-30}"; done
-for qt in 5 6; do sur=pipewire banc $qt banc-tics "${1:-30}"; done
+for qt in 5 6; do sur=pipewire nom="Fling on PipeWire" banc $qt banc-tics "${1:-30}"; done
+# And beside a busy loop on every core, as on a newcomer's busy machine.
+for qt in 5 6; do
+    boucles=
+    for c in $(seq "$(nproc)"); do
+        sh -c 'while :; do :; done' &
+        boucles="$boucles $!"
+    done
+    nom="Fling under full CPU load" banc $qt banc-tics "${1:-30}"
+    kill $boucles
+    boucles=
+done
 charge_apres=$(cut -d' ' -f1-3 /proc/loadavg)
 grep -h '^QINFO\|run ' "$tmp"/*.banc-tics.*.err >&2 || true
 
