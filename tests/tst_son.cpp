@@ -44,6 +44,15 @@ bool pactl(const QStringList &arguments)
     return QProcess::execute("pactl", arguments) == 0;
 }
 
+// What pactl prints.
+QString lirePactl(const QStringList &arguments)
+{
+    QProcess p;
+    p.start("pactl", arguments);
+    p.waitForFinished(10000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
 // Stops or starts the desktop's audio server.
 bool serveur(const char *action)
 {
@@ -55,14 +64,11 @@ bool serveur(const char *action)
 // The audio server's clients that are this process, by index.
 QStringList nosClients()
 {
-    QProcess liste;
-    liste.start("pactl", {"list", "clients"});
-    liste.waitForFinished(10000);
     const QString nous =
         QStringLiteral("application.process.id = \"%1\"").arg(QCoreApplication::applicationPid());
     QStringList clients;
     QString client;
-    for (const QString &ligne : QString::fromUtf8(liste.readAllStandardOutput()).split('\n')) {
+    for (const QString &ligne : lirePactl({"list", "clients"}).split('\n')) {
         if (ligne.startsWith("Client #"))
             client = ligne.mid(8);
         else if (ligne.trimmed() == nous)
@@ -88,15 +94,9 @@ int entendus(Son &son, int n, const QString &sortie = QStringLiteral("nul"))
 // The state of the sink "nul": RUNNING, IDLE or SUSPENDED.
 QString etatSortie()
 {
-    QProcess liste;
-    liste.start("pactl", {"list", "short", "sinks"});
-    liste.waitForFinished(10000);
-    for (const QString &ligne : QString::fromUtf8(liste.readAllStandardOutput()).split('\n')) {
-        const QStringList champs = ligne.split('\t');
-        if (champs.size() > 4 && champs[1] == "nul")
-            return champs.last().trimmed();
-    }
-    return QString();
+    const QRegularExpression nul(QStringLiteral("^\\d+\\tnul\\t.*\\t(\\w+)$"),
+                                 QRegularExpression::MultilineOption);
+    return nul.match(lirePactl({"list", "short", "sinks"})).captured(1);
 }
 
 // A tick as heard: from its first to its last sample above a tenth of its
@@ -109,22 +109,14 @@ struct Empreinte
 
 Empreinte empreinte(const Wav &wav)
 {
-    if (wav.isNull())
-        return {0, 0};
-    const int canaux = wav.format.channelCount();
-    const auto *e = reinterpret_cast<const qint16 *>(wav.pcm.constData());
-    const qsizetype n = wav.pcm.size() / 2 / canaux;
-    int crete = 0;
-    for (qsizetype i = 0; i < n; ++i)
-        crete = qMax(crete, qAbs(int(e[i * canaux])));
-    qsizetype premier = -1, dernier = -1;
-    for (qsizetype i = 0; i < n; ++i) {
-        if (qAbs(int(e[i * canaux])) * 10 >= crete) {
-            premier = premier < 0 ? i : premier;
-            dernier = i;
-        }
-    }
-    return {1000.0 * double(dernier - premier) / wav.format.sampleRate(), crete};
+    QVector<int> e;
+    for (qsizetype i = 0; i + 1 < wav.pcm.size(); i += wav.format.bytesPerFrame())
+        e << qAbs(int(qFromLittleEndian<qint16>(wav.pcm.constData() + i)));
+    const int crete = e.isEmpty() ? 0 : *std::max_element(e.begin(), e.end());
+    const auto fort = [crete](int x) { return crete > 0 && x * 10 >= crete; };
+    const auto premier = std::find_if(e.begin(), e.end(), fort);
+    const auto fin = std::find_if(e.rbegin(), e.rend(), fort).base();
+    return {premier < fin ? 1000.0 * double(fin - premier - 1) / wav.format.sampleRate() : 0, crete};
 }
 
 } // namespace
@@ -230,18 +222,13 @@ private slots:
         Son son(tic);
         if (!avant) {
             QCOMPARE(entendus(son, 3), 3);
-            QCOMPARE(nosClients().size(), 1);
             QVERIFY(serveur("stop"));
         }
-        qint64 plusLong = 0;
-        for (int i = 0; i < 5; ++i) {
-            QElapsedTimer chrono;
-            chrono.start();
+        QElapsedTimer chrono;
+        chrono.start();
+        for (int i = 0; i < 5; ++i)
             son.play();
-            plusLong = qMax(plusLong, chrono.elapsed());
-            QTest::qWait(50);
-        }
-        QVERIFY2(plusLong < 500, qPrintable(QString("a tick took %1 ms").arg(plusLong)));
+        QVERIFY2(chrono.elapsed() < 500, qPrintable(QString("5 ticks took %1 ms").arg(chrono.elapsed())));
         QVERIFY(serveur("start"));
         serveurLa.dismiss();
         QCOMPARE(entendus(son, 5), 5);
@@ -253,10 +240,7 @@ private slots:
     // file. The recording is passive, and leaves the sink suspended.
     void sortieEndormie()
     {
-        QProcess info;
-        info.start("pactl", {"info"});
-        info.waitForFinished(10000);
-        if (!info.readAllStandardOutput().contains("on PipeWire"))
+        if (!lirePactl({"info"}).contains("on PipeWire"))
             QSKIP("the desktop's PulseAudio keeps its sink awake");
         Son son(tic);
         QTRY_COMPARE_WITH_TIMEOUT(etatSortie(), QStringLiteral("SUSPENDED"), 20000);
@@ -299,10 +283,8 @@ private slots:
             QVERIFY(serveur("start"));
         }
         QCOMPARE(entendus(son, 1), 1);
-        QProcess module;
-        module.start("pactl", {"load-module", "module-null-sink", "sink_name=autre"});
-        QVERIFY(module.waitForFinished(10000) && module.exitCode() == 0);
-        const QString numero = QString::fromUtf8(module.readAllStandardOutput()).trimmed();
+        const QString numero = lirePactl({"load-module", "module-null-sink", "sink_name=autre"}).trimmed();
+        QVERIFY(!numero.isEmpty());
         const auto retablir = qScopeGuard([&numero] {
             pactl({"set-default-sink", "nul"});
             pactl({"unload-module", numero});

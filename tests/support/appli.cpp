@@ -145,10 +145,7 @@ Appli::Geste Appli::glisser(double depart, double angle, double pas, double dern
         geste.dernierPas = angleSigne(chemin[i - 1], chemin[i]);
         geste.angle += geste.dernierPas;
     }
-    commandes << "sleep"
-              << "0.2"
-              << "mouseup"
-              << "1";
+    commandes += QStringList{"sleep", "0.2", "mouseup", "1"};
     return bureau(QStringList{"pointeur"} + commandes) ? geste : Geste{qQNaN(), qQNaN()};
 }
 
@@ -171,19 +168,12 @@ int Appli::fermer()
 
 bool Appli::bureau(const QStringList &arguments, QByteArray *sortie)
 {
-    return executer("sh",
-                    QStringList{QStringLiteral(DRAVOUNE_BUREAU_SH), arguments.first(),
-                                qEnvironmentVariable("DRAVOUNE_BUREAU")}
-                        + arguments.mid(1),
-                    sortie);
-}
-
-bool Appli::executer(const QString &programme, const QStringList &arguments, QByteArray *sortie)
-{
     QProcess p;
     // What went wrong reaches the test's log.
     p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    p.start(programme, arguments);
+    p.start("sh", QStringList{QStringLiteral(DRAVOUNE_BUREAU_SH), arguments.first(),
+                              qEnvironmentVariable("DRAVOUNE_BUREAU")}
+                      + arguments.mid(1));
     // A window takes up to 20 s to show on a busy machine, and on Wayland
     // up to 15 s more to be moved into place.
     if (!p.waitForFinished(60000))

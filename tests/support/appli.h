@@ -56,11 +56,9 @@ public:
     // process does not end by itself.
     int fermer();
 
-    // Runs a command of the desktop's script (bureau.sh) on it.
+    // Runs a command of the desktop's script (bureau.sh) on it to its end;
+    // false if it fails or outlasts a minute.
     static bool bureau(const QStringList &arguments, QByteArray *sortie = nullptr);
-    // Runs a command to its end; false if it fails or outlasts 30 s.
-    static bool executer(const QString &programme, const QStringList &arguments,
-                         QByteArray *sortie = nullptr);
     // Polls the condition every intervalleMs until it holds or delaiMs have passed.
     static bool attendre(const std::function<bool()> &condition, int delaiMs, int intervalleMs = 20);
 
