@@ -74,6 +74,8 @@ QVector<qint16> Enregistrement::echantillons() const
     QFile f(dossier.filePath(QStringLiteral("nul.raw")));
     const QByteArray octets = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     QVector<qint16> e(octets.size() / 2);
-    qFromLittleEndian<qint16>(octets.constData(), e.size(), e.data());
+    // Nothing recorded yet: no samples to read, from no buffer.
+    if (!e.isEmpty())
+        qFromLittleEndian<qint16>(octets.constData(), e.size(), e.data());
     return e;
 }
