@@ -6,8 +6,6 @@
 #include <QtEndian>
 #include <QtTest>
 
-#include <memory>
-
 #include <sys/stat.h>
 
 namespace {
@@ -38,11 +36,6 @@ QString sonLong(const QTemporaryDir &dossier)
 }
 
 const QString tic = QStringLiteral(DRAVOUNE_DOSSIER_TIC "/" DRAVOUNE_TIC);
-
-bool pactl(const QStringList &arguments)
-{
-    return QProcess::execute("pactl", arguments) == 0;
-}
 
 // What pactl prints.
 QString lirePactl(const QStringList &arguments)
@@ -101,11 +94,7 @@ QString etatSortie()
 
 // A tick as heard: from its first to its last sample above a tenth of its
 // loudest, in ms, and that loudest, of the first channel of 16-bit samples.
-struct Empreinte
-{
-    double duree;
-    int crete;
-};
+using Empreinte = std::pair<double, int>;
 
 Empreinte empreinte(const Wav &wav)
 {
@@ -268,10 +257,10 @@ private slots:
         QVERIFY(enregistreur.waitForFinished(10000));
         const Empreinte attendue = empreinte(chargerWav(tic));
         const Empreinte entendue = empreinte(chargerWav(fichier));
-        QVERIFY2(qAbs(entendue.duree - attendue.duree) <= 3,
-                 qPrintable(QString("%1 ms heard of %2").arg(entendue.duree).arg(attendue.duree)));
-        QVERIFY2(entendue.crete >= attendue.crete * 3 / 4 && entendue.crete <= attendue.crete * 5 / 4,
-                 qPrintable(QString("peak %1 heard of %2").arg(entendue.crete).arg(attendue.crete)));
+        QVERIFY2(qAbs(entendue.first - attendue.first) <= 3,
+                 qPrintable(QString("%1 ms heard of %2").arg(entendue.first).arg(attendue.first)));
+        QVERIFY2(entendue.second >= attendue.second * 3 / 4 && entendue.second <= attendue.second * 5 / 4,
+                 qPrintable(QString("peak %1 heard of %2").arg(entendue.second).arg(attendue.second)));
     }
 
     void sortieParDefaut_data()
@@ -295,12 +284,12 @@ private slots:
         const QString numero = lirePactl({"load-module", "module-null-sink", "sink_name=autre"}).trimmed();
         QVERIFY(!numero.isEmpty());
         const auto retablir = qScopeGuard([&numero] {
-            pactl({"set-default-sink", "nul"});
-            pactl({"unload-module", numero});
+            QProcess::execute("pactl", {"set-default-sink", "nul"});
+            QProcess::execute("pactl", {"unload-module", numero});
         });
-        QVERIFY(pactl({"set-default-sink", "autre"}));
+        QCOMPARE(QProcess::execute("pactl", {"set-default-sink", "autre"}), 0);
         QCOMPARE(entendus(son, 3, "autre"), 3);
-        QVERIFY(pactl({"set-default-sink", "nul"}));
+        QCOMPARE(QProcess::execute("pactl", {"set-default-sink", "nul"}), 0);
         QCOMPARE(entendus(son, 3), 3);
     }
 };
