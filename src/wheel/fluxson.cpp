@@ -15,22 +15,22 @@ constexpr pa_usec_t requete = 10000;
 constexpr pa_usec_t silenceAvantVeilleUs = 200000;
 
 // Integer PCM as the WAV reader gives it: unsigned 8-bit or signed 16-bit.
-pa_sample_spec specDe(const QAudioFormat &format)
+pa_sample_spec echantillonnageDe(const QAudioFormat &format)
 {
-    pa_sample_spec spec;
-    spec.format = format.bytesPerFrame() == format.channelCount() ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
-    spec.rate = quint32(format.sampleRate());
-    spec.channels = quint8(qBound(0, format.channelCount(), 255));
-    return spec;
+    pa_sample_spec echantillonnage;
+    echantillonnage.format = format.bytesPerFrame() == format.channelCount() ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
+    echantillonnage.rate = quint32(format.sampleRate());
+    echantillonnage.channels = quint8(qBound(0, format.channelCount(), 255));
+    return echantillonnage;
 }
 
-pa_buffer_attr tamponDe(const pa_sample_spec &spec)
+pa_buffer_attr tamponDe(const pa_sample_spec &echantillonnage)
 {
     pa_buffer_attr tampon;
     tampon.maxlength = quint32(-1);
-    tampon.tlength = quint32(pa_usec_to_bytes(latence, &spec));
+    tampon.tlength = quint32(pa_usec_to_bytes(latence, &echantillonnage));
     tampon.prebuf = quint32(-1);
-    tampon.minreq = quint32(pa_usec_to_bytes(requete, &spec));
+    tampon.minreq = quint32(pa_usec_to_bytes(requete, &echantillonnage));
     tampon.fragsize = quint32(-1);
     return tampon;
 }
@@ -46,19 +46,23 @@ void lacher(pa_operation *operation)
 
 FluxSon::FluxSon(const Wav &wav)
     : wav(wav),
-      spec(specDe(wav.format)),
-      tampon(tamponDe(spec)),
+      echantillonnage(echantillonnageDe(wav.format)),
+      tampon(tamponDe(echantillonnage)),
       position(wav.pcm.size()),
       silence(0),
-      silenceAvantVeille(pa_usec_to_bytes(silenceAvantVeilleUs, &spec)),
+      silenceAvantVeille(pa_usec_to_bytes(silenceAvantVeilleUs, &echantillonnage)),
       boucle(pa_threaded_mainloop_new()),
       contexte(nullptr),
       flux(nullptr)
 {
-    if (!boucle || !pa_sample_spec_valid(&spec))
-        return;
-    pa_threaded_mainloop_set_name(boucle, "son");
-    if (pa_threaded_mainloop_start(boucle) < 0)
+    // Without a running loop the sound is silence: every call returns.
+    if (boucle)
+        pa_threaded_mainloop_set_name(boucle, "son");
+    if (boucle && (!pa_sample_spec_valid(&echantillonnage) || pa_threaded_mainloop_start(boucle) < 0)) {
+        pa_threaded_mainloop_free(boucle);
+        boucle = nullptr;
+    }
+    if (!boucle)
         return;
     pa_threaded_mainloop_lock(boucle);
     connecter();
@@ -78,7 +82,7 @@ FluxSon::~FluxSon()
 
 void FluxSon::rejouer()
 {
-    if (!boucle || !pa_sample_spec_valid(&spec))
+    if (!boucle)
         return;
     pa_threaded_mainloop_lock(boucle);
     position = 0;
@@ -147,7 +151,7 @@ void FluxSon::deconnecter()
 // with the sound if a restart came while connecting; then it corks.
 void FluxSon::ouvrirFlux()
 {
-    flux = pa_stream_new(contexte, "Dravoune", &spec, nullptr);
+    flux = pa_stream_new(contexte, "Dravoune", &echantillonnage, nullptr);
     if (!flux)
         return;
     pa_stream_set_write_callback(flux, surEcriture, this);
@@ -160,7 +164,7 @@ void FluxSon::ouvrirFlux()
 
 void FluxSon::ecrire(size_t place)
 {
-    const size_t trame = pa_frame_size(&spec);
+    const size_t trame = pa_frame_size(&echantillonnage);
     place -= place % trame;
     if (place == 0)
         return;
@@ -168,7 +172,7 @@ void FluxSon::ecrire(size_t place)
     position += morceau.size();
     // 8-bit samples, unsigned in WAV files, are silent at mid-scale.
     const size_t blanc = place - size_t(morceau.size());
-    morceau.append(int(blanc), spec.format == PA_SAMPLE_U8 ? char(0x80) : char(0));
+    morceau.append(int(blanc), echantillonnage.format == PA_SAMPLE_U8 ? char(0x80) : char(0));
     silence += blanc;
     pa_stream_write(flux, morceau.constData(), size_t(morceau.size()), nullptr, 0, PA_SEEK_RELATIVE);
     if (silence >= silenceAvantVeille)

@@ -44,7 +44,7 @@ private:
     static void surEcriture(pa_stream *s, size_t place, void *moi);
 
     const Wav wav;
-    const pa_sample_spec spec;
+    const pa_sample_spec echantillonnage;
     const pa_buffer_attr tampon;
     qsizetype position; // next byte to play; the sound's size when silent
     size_t silence;     // bytes of silence written since the sound ended
