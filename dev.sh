@@ -14,7 +14,7 @@ RUN_PACKAGES="cmake g++ make pkg-config qt6-base-dev libqt6opengl6-dev qt6-multi
 # the Wayland desktop, the package and its checks, the tracing of the
 # program's file accesses.
 TEST_PACKAGES="$RUN_PACKAGES git clang libclang-rt-dev clang-format clang-tidy cppcheck
-  qtbase5-dev libqt5opengl5-dev qtmultimedia5-dev libqt5multimedia5-plugins weston
+  qtbase5-dev libqt5opengl5-dev qtmultimedia5-dev weston
   pipewire pipewire-pulse wireplumber dbus dpkg-dev file lintian desktop-file-utils appstream strace"
 
 as_root() {

@@ -7,7 +7,8 @@
 # a private desktop (scripts/bureau.sh), prints the tables and writes them
 # into bench/RESULTS.md. The tick benchmark repeats a fling 30 times on
 # each unless told otherwise: through PulseAudio, through PipeWire, and
-# through PulseAudio again with every core busy.
+# through PulseAudio again with every core busy; then the first tick into
+# a suspended sink, on each server.
 set -eu
 bench=$(cd "$(dirname "$0")" && pwd)
 cd "$bench/.."
@@ -43,6 +44,9 @@ for qt in 5 6; do banc $qt banc-images; done
 for qt in 5 6; do banc $qt banc-demarrage; done
 for qt in 5 6; do banc $qt banc-tics "${1:-30}"; done
 for qt in 5 6; do sur=pipewire nom="Fling on PipeWire" banc $qt banc-tics "${1:-30}"; done
+# The first tick into a suspended sink, on each server: the sound is the
+# same on both toolkits.
+for sur in bureau pipewire; do sur=$sur banc 6 banc-reveil; done
 # And beside a busy loop on every core, as on a newcomer's busy machine.
 for qt in 5 6; do
     boucles=
@@ -55,7 +59,7 @@ for qt in 5 6; do
     boucles=
 done
 charge_apres=$(cut -d' ' -f1-3 /proc/loadavg)
-grep -h '^QINFO\|run ' "$tmp"/*.banc-tics.*.err >&2 || true
+grep -h '^QINFO\|run ' "$tmp"/*.banc-tics.*.err "$tmp"/*.banc-reveil.*.err >&2 || true
 
 cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
 {

@@ -64,17 +64,15 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 # Libraries the program links come from dpkg-shlibdeps (libqt5gui5 among
-# them, which also holds the X11 platform and its GLX integration); what Qt
-# loads at run time besides is named here: the PulseAudio and ALSA audio
-# back-ends, and a GL driver.
+# them, which also holds the X11 platform and its GLX integration, and
+# libpulse0, which plays the tick); what Qt loads at run time besides is
+# named here: a GL driver.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
-if(DRAVOUNE_QT EQUAL 5)
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt5multimedia5-plugins, libgl1-mesa-dri")
-else()
-  # Qt 6 plays through PulseAudio itself; on a Wayland session it is a
-  # client of its own with its Wayland platform, through XWayland without.
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgl1-mesa-dri")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgl1-mesa-dri")
+if(DRAVOUNE_QT EQUAL 6)
+  # On a Wayland session, a client of its own with its Wayland platform;
+  # through XWayland without.
   string(APPEND CPACK_DEBIAN_PACKAGE_RECOMMENDS ", qt6-wayland")
 endif()
 # The same source gives the same package: dated by its last commit,

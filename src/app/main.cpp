@@ -1,7 +1,6 @@
 #include "mainwindow.h"
 
 #include <QApplication>
-#include <QLoggingCategory>
 
 int main(int argc, char *argv[])
 {
@@ -12,14 +11,6 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
         && !qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
-#else
-    // Qt 6 plays our audio sink through its FFmpeg media back-end, which
-    // otherwise probes the video hardware at start (slowly, and the drivers
-    // print what they lack) and announces itself. The user's settings win.
-    for (const char *materiel : {"QT_FFMPEG_DECODING_HW_DEVICE_TYPES", "QT_FFMPEG_ENCODING_HW_DEVICE_TYPES"})
-        if (!qEnvironmentVariableIsSet(materiel))
-            qputenv(materiel, QByteArray(""));
-    QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia.ffmpeg.info=false"));
 #endif
     QApplication application(argc, argv);
     // Docks and Wayland compositors match the window to its desktop entry.

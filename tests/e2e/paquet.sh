@@ -3,7 +3,7 @@
 # again, unpacked into a scratch root and checked as a desktop reads it,
 # then started as its launcher would start it: by the entry's Exec, in its
 # Path.
-#   paquet.sh <build dir> <desktop dir> <tick> <Qt major version>
+#   paquet.sh <build dir> <desktop dir> <tick>
 # (run on the desktop; the tick's path is relative to the program's
 # working directory)
 set -eu
@@ -24,12 +24,10 @@ lintian --fail-on error,warning "$deb" || echec "lintian"
 racine=$tmp/racine
 dpkg-deb -x "$deb" "$racine"
 
-# What Qt loads at run time besides the libraries it links: a GL driver,
-# and Qt 5's audio back-ends.
+# What Qt loads at run time besides the libraries it links, a GL driver,
+# and the audio library the tick plays through.
 depends=$(dpkg-deb -f "$deb" Depends)
-requis=libgl1-mesa-dri
-[ "$4" != 5 ] || requis="$requis libqt5multimedia5-plugins"
-for requis in $requis; do
+for requis in libgl1-mesa-dri libpulse0; do
     echo "$depends" | grep -qw "$requis" || echec "Depends lacks $requis: $depends"
 done
 ! ldd "$racine/usr/bin/dravoune" | grep "not found" || echec "missing libraries"

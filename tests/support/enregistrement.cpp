@@ -45,7 +45,11 @@ bool Enregistrement::demarrer()
 
 QVector<double> Enregistrement::attaques() const
 {
-    const QVector<qint16> e = echantillons();
+    return attaquesDe(echantillons());
+}
+
+QVector<double> Enregistrement::attaquesDe(const QVector<qint16> &e)
+{
     QVector<double> temps;
     int calmes = silenceAvant;
     int debut = 0;

@@ -22,6 +22,8 @@ public:
     // then runs dry, resumes later: onsets within a tenth of a second of
     // the one before are taken as part of it.
     QVector<double> attaques() const;
+    // The same of any such samples.
+    static QVector<double> attaquesDe(const QVector<qint16> &echantillons);
 
 private:
     QVector<qint16> echantillons() const;

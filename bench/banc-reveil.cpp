@@ -1,0 +1,121 @@
+#include "appli.h"
+#include "echantillon.h"
+#include "ecoutepassive.h"
+#include "enregistrement.h"
+#include "son.h"
+#include "tableau.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QScopeGuard>
+
+namespace {
+
+// The sink measured on, which nothing else keeps awake.
+const QString dormeur = QStringLiteral("dormeur");
+
+// What pactl prints, given its arguments separated by spaces.
+QString pactl(const QString &arguments)
+{
+    QProcess p;
+    p.start(QStringLiteral("pactl"), arguments.split(' '));
+    p.waitForFinished(10000);
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+bool suspendu()
+{
+    for (const QString &ligne : pactl(QStringLiteral("list short sinks")).split('\n'))
+        if (ligne.section('\t', 1, 1) == dormeur)
+            return ligne.section('\t', 4, 4) == QStringLiteral("SUSPENDED");
+    return false;
+}
+
+// Plays the sound three times, 150 ms apart, so that the sink runs from
+// the first to the last; gives the times of the plays in ms.
+QVector<double> jouer(Son &son)
+{
+    QElapsedTimer horloge;
+    horloge.start();
+    QVector<double> temps;
+    for (int i = 0; i < 3; ++i) {
+        Appli::attendre([&horloge, i] { return horloge.elapsed() >= qint64(150) * i; }, 1000, 1);
+        temps << double(horloge.nsecsElapsed()) / 1e6;
+        son.play();
+    }
+    Appli::attendre([] { return false; }, 700);
+    return temps;
+}
+
+} // namespace
+
+// How much later than usual the first tick is heard when the sink was
+// suspended, on the desktop's audio server: a sink of its own, made the
+// default, is left to suspend under a recording that does not keep it
+// awake, which therefore hears nothing until the sink runs again. Three
+// ticks are played 150 ms apart, the first into the suspended sink, the
+// others into the sink that now runs. A tick is late against the next by
+// the time between their plays less the time between their sounds; the
+// second against the third, when nothing wakes, is the floor.
+//   banc-reveil [runs]
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    const int essais = qMax(1, QCoreApplication::arguments().value(1, QStringLiteral("10")).toInt());
+    const bool pipewire = pactl(QStringLiteral("info")).contains(QStringLiteral("on PipeWire"));
+    const QString serveur = pipewire ? QStringLiteral("PipeWire") : QStringLiteral("PulseAudio");
+    // WirePlumber suspends an idle sink by itself; PulseAudio with its
+    // module, as its stock configuration loads it.
+    QStringList modules = {pactl(QStringLiteral("load-module module-null-sink sink_name=") + dormeur)};
+    if (!pipewire)
+        modules << pactl(QStringLiteral("load-module module-suspend-on-idle"));
+    const auto retablir = qScopeGuard([&modules] {
+        pactl(QStringLiteral("set-default-sink nul"));
+        for (const QString &m : modules)
+            pactl(QStringLiteral("unload-module ") + m);
+    });
+    pactl(QStringLiteral("set-default-sink ") + dormeur);
+    // What plays already, PulseAudio's keep-awake silence, stays where it was.
+    for (const QString &ligne : pactl(QStringLiteral("list short sink-inputs")).split('\n'))
+        if (!ligne.isEmpty())
+            pactl(QStringLiteral("move-sink-input %1 nul").arg(ligne.section('\t', 0, 0)));
+    Son son(QStringLiteral(DRAVOUNE_DOSSIER_TIC "/" DRAVOUNE_TIC));
+
+    Echantillon reveil, eveille;
+    int entendus = 0;
+    for (int essai = 0; essai < essais; ++essai) {
+        // The sink woken, so that the recording connects, and left to
+        // suspend: both servers wake a sink for a moment as a stream opens
+        // on it.
+        EcoutePassive ecoute(dormeur);
+        if (!ecoute.demarrer())
+            qFatal("run %d: the recording does not start", essai + 1);
+        son.play();
+        if (!Appli::attendre([&ecoute] { return ecoute.enregistre(); }, 10000)
+            || !Appli::attendre(suspendu, 30000, 100))
+            qFatal("run %d: the recording does not start, or the sink is not suspended", essai + 1);
+        const int avant = int(ecoute.echantillons().size());
+        const QVector<double> p = jouer(son);
+        const QVector<double> a = Enregistrement::attaquesDe(ecoute.echantillons().mid(avant));
+        qInfo("run %d: %d of 3 ticks heard", essai + 1, int(a.size()));
+        if (a.size() != 3)
+            continue;
+        ++entendus;
+        reveil.ajouter(p[1] - p[0] - 1000 * (a[1] - a[0]));
+        eveille.ajouter(p[2] - p[1] - 1000 * (a[2] - a[1]));
+    }
+    const QString debut = QStringLiteral("First tick into a suspended sink, on ") + serveur;
+    Tableau::imprimer({debut + QStringLiteral(": runs with every tick heard"), QString(),
+                       QStringLiteral("%1 of %2").arg(entendus).arg(essais), QString(), QString(),
+                       QStringLiteral("%1 of %1").arg(essais), Tableau::verdict(entendus == essais)});
+    if (entendus == 0)
+        return 0;
+    const auto chiffres = [](const Echantillon &e) {
+        return Tableau::nombre(e.mediane(), 1) + " / " + Tableau::nombre(e.centile(100), 1);
+    };
+    Tableau::imprimer({debut + QStringLiteral(": later than the next, median / max (ms)"), QString(),
+                       chiffres(reveil), chiffres(eveille), QString(), QStringLiteral("≤ 30"),
+                       Tableau::verdict(reveil.centile(100) <= 30)});
+    return 0;
+}
