@@ -5,14 +5,11 @@
 #include <pulse/stream.h>
 #include <pulse/thread-mainloop.h>
 
-#include <QMutexLocker>
-
 EcoutePassive::EcoutePassive(const QString &sortie)
     : source((sortie + QStringLiteral(".monitor")).toUtf8()),
       boucle(pa_threaded_mainloop_new()),
       contexte(pa_context_new(pa_threaded_mainloop_get_api(boucle), "banc-reveil")),
       flux(nullptr),
-      garde(),
       recus()
 {
     pa_context_set_state_callback(contexte, surContexte, this);
@@ -46,8 +43,10 @@ bool EcoutePassive::enregistre() const
 
 QVector<qint16> EcoutePassive::echantillons() const
 {
-    const QMutexLocker verrou(&garde);
-    return recus;
+    pa_threaded_mainloop_lock(boucle);
+    const QVector<qint16> copie = recus;
+    pa_threaded_mainloop_unlock(boucle);
+    return copie;
 }
 
 void EcoutePassive::surContexte(pa_context *c, void *moi)
@@ -70,13 +69,13 @@ void EcoutePassive::surContexte(pa_context *c, void *moi)
     }
 }
 
+// In the main loop's thread, under its lock.
 void EcoutePassive::surLecture(pa_stream *s, size_t, void *moi)
 {
     auto *ecoute = static_cast<EcoutePassive *>(moi);
     const void *donnees = nullptr;
     size_t taille = 0;
     while (pa_stream_readable_size(s) > 0 && pa_stream_peek(s, &donnees, &taille) == 0 && taille > 0) {
-        const QMutexLocker verrou(&ecoute->garde);
         // A hole in the stream is silence.
         const auto *e = static_cast<const qint16 *>(donnees);
         if (e)

@@ -1,7 +1,6 @@
 #ifndef ECOUTEPASSIVE_H
 #define ECOUTEPASSIVE_H
 
-#include <QMutex>
 #include <QString>
 #include <QVector>
 
@@ -36,8 +35,7 @@ private:
     pa_threaded_mainloop *boucle;
     pa_context *contexte;
     pa_stream *flux;
-    mutable QMutex garde;
-    QVector<qint16> recus;
+    QVector<qint16> recus; // under the main loop's lock
 };
 
 #endif
