@@ -44,7 +44,7 @@ bool EcoutePassive::enregistre() const
 QVector<qint16> EcoutePassive::echantillons() const
 {
     pa_threaded_mainloop_lock(boucle);
-    const QVector<qint16> copie = recus;
+    QVector<qint16> copie = recus;
     pa_threaded_mainloop_unlock(boucle);
     return copie;
 }
