@@ -10,6 +10,8 @@
 #include <QProcess>
 #include <QScopeGuard>
 
+#include <algorithm>
+
 namespace {
 
 // The sink measured on, which nothing else keeps awake.
@@ -26,10 +28,10 @@ QString pactl(const QString &arguments)
 
 bool suspendu()
 {
-    for (const QString &ligne : pactl(QStringLiteral("list short sinks")).split('\n'))
-        if (ligne.section('\t', 1, 1) == dormeur)
-            return ligne.section('\t', 4, 4) == QStringLiteral("SUSPENDED");
-    return false;
+    const QStringList lignes = pactl(QStringLiteral("list short sinks")).split('\n');
+    const auto ligne = std::find_if(lignes.cbegin(), lignes.cend(),
+                                    [](const QString &l) { return l.section('\t', 1, 1) == dormeur; });
+    return ligne != lignes.cend() && ligne->section('\t', 4, 4) == QStringLiteral("SUSPENDED");
 }
 
 // Plays the sound three times, 150 ms apart, so that the sink runs from
