@@ -20,7 +20,7 @@ done
 tmp=$(mktemp -d)
 bureau=$(pwd)/scripts/bureau.sh
 boucles=
-trap 'kill $boucles 2>/dev/null; sh "$bureau" stop "$tmp/pipewire"; sh "$bureau" stop "$tmp/bureau"; rm -rf "$tmp"' \
+trap 'kill $boucles 2>/dev/null || true; sh "$bureau" stop "$tmp/pipewire"; sh "$bureau" stop "$tmp/bureau"; rm -rf "$tmp"' \
     EXIT INT TERM
 # The ticks are heard through PulseAudio, then through PipeWire.
 sh "$bureau" start "$tmp/bureau"
