@@ -2,37 +2,18 @@
 #include "echantillon.h"
 #include "ecoutepassive.h"
 #include "enregistrement.h"
+#include "essais.h"
 #include "son.h"
 #include "tableau.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QScopeGuard>
-
-#include <algorithm>
 
 namespace {
 
 // The sink measured on, which nothing else keeps awake.
 const QString dormeur = QStringLiteral("dormeur");
-
-// What pactl prints, given its arguments separated by spaces.
-QString pactl(const QString &arguments)
-{
-    QProcess p;
-    p.start(QStringLiteral("pactl"), arguments.split(' '));
-    p.waitForFinished(10000);
-    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
-}
-
-bool suspendu()
-{
-    const QStringList lignes = pactl(QStringLiteral("list short sinks")).split('\n');
-    const auto ligne = std::find_if(lignes.cbegin(), lignes.cend(),
-                                    [](const QString &l) { return l.section('\t', 1, 1) == dormeur; });
-    return ligne != lignes.cend() && ligne->section('\t', 4, 4) == QStringLiteral("SUSPENDED");
-}
 
 // Plays the sound three times, 150 ms apart, so that the sink runs from
 // the first to the last; gives the times of the plays in ms.
@@ -65,25 +46,26 @@ int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
     const int essais = qMax(1, QCoreApplication::arguments().value(1, QStringLiteral("10")).toInt());
-    const bool pipewire = pactl(QStringLiteral("info")).contains(QStringLiteral("on PipeWire"));
+    const bool pipewire = pactl({"info"}).contains(QStringLiteral("on PipeWire"));
     const QString serveur = pipewire ? QStringLiteral("PipeWire") : QStringLiteral("PulseAudio");
     // WirePlumber suspends an idle sink by itself; PulseAudio with its
     // module, as its stock configuration loads it.
-    QStringList modules = {pactl(QStringLiteral("load-module module-null-sink sink_name=") + dormeur)};
+    QStringList modules = {pactl({"load-module", "module-null-sink", "sink_name=" + dormeur})};
     if (!pipewire)
-        modules << pactl(QStringLiteral("load-module module-suspend-on-idle"));
+        modules << pactl({"load-module", "module-suspend-on-idle"});
     const auto retablir = qScopeGuard([&modules] {
-        pactl(QStringLiteral("set-default-sink nul"));
+        pactl({"set-default-sink", "nul"});
         for (const QString &m : modules)
-            pactl(QStringLiteral("unload-module ") + m);
+            pactl({"unload-module", m});
     });
-    pactl(QStringLiteral("set-default-sink ") + dormeur);
+    pactl({"set-default-sink", dormeur});
     // What plays already, PulseAudio's keep-awake silence, stays where it was.
-    for (const QString &ligne : pactl(QStringLiteral("list short sink-inputs")).split('\n'))
+    for (const QString &ligne : pactl({"list", "short", "sink-inputs"}).split('\n'))
         if (!ligne.isEmpty())
-            pactl(QStringLiteral("move-sink-input %1 nul").arg(ligne.section('\t', 0, 0)));
+            pactl({"move-sink-input", ligne.section('\t', 0, 0), "nul"});
     Son son(QStringLiteral(DRAVOUNE_DOSSIER_TIC "/" DRAVOUNE_TIC));
 
+    const auto suspendu = [] { return etatSortie(dormeur) == QStringLiteral("SUSPENDED"); };
     Echantillon reveil, eveille;
     int entendus = 0;
     for (int essai = 0; essai < essais; ++essai) {

@@ -1,4 +1,5 @@
 #include "enregistrement.h"
+#include "essais.h"
 #include "son.h"
 #include "wav.h"
 
@@ -37,15 +38,6 @@ QString sonLong(const QTemporaryDir &dossier)
 
 const QString tic = QStringLiteral(DRAVOUNE_DOSSIER_TIC "/" DRAVOUNE_TIC);
 
-// What pactl prints.
-QString lirePactl(const QStringList &arguments)
-{
-    QProcess p;
-    p.start("pactl", arguments);
-    p.waitForFinished(10000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
 // Stops or starts the desktop's audio server.
 bool serveur(const char *action)
 {
@@ -61,7 +53,7 @@ QStringList nosClients()
         QStringLiteral("application.process.id = \"%1\"").arg(QCoreApplication::applicationPid());
     QStringList clients;
     QString client;
-    for (const QString &ligne : lirePactl({"list", "clients"}).split('\n')) {
+    for (const QString &ligne : pactl({"list", "clients"}).split('\n')) {
         if (ligne.startsWith("Client #"))
             client = ligne.mid(8);
         else if (ligne.trimmed() == nous)
@@ -82,14 +74,6 @@ int entendus(Son &son, int n, const QString &sortie = QStringLiteral("nul"))
     }
     QTest::qWait(300);
     return int(enregistrement.attaques().size());
-}
-
-// The state of the sink "nul": RUNNING, IDLE or SUSPENDED.
-QString etatSortie()
-{
-    const QRegularExpression nul(QStringLiteral("^\\d+\\tnul\\t.*\\t(\\w+)$"),
-                                 QRegularExpression::MultilineOption);
-    return nul.match(lirePactl({"list", "short", "sinks"})).captured(1);
 }
 
 // A tick as heard: from its first to its last sample above a tenth of its
@@ -239,10 +223,10 @@ private slots:
 #ifdef DRAVOUNE_SANITIZE
         QSKIP("the sanitized sound is too slow to time the sink's waking");
 #endif
-        if (!lirePactl({"info"}).contains("on PipeWire"))
+        if (!pactl({"info"}).contains("on PipeWire"))
             QSKIP("the desktop's PulseAudio keeps its sink awake");
         Son son(tic);
-        QTRY_COMPARE_WITH_TIMEOUT(etatSortie(), QStringLiteral("SUSPENDED"), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(etatSortie(QStringLiteral("nul")), QStringLiteral("SUSPENDED"), 20000);
         QTemporaryDir dossier;
         const QString fichier = dossier.filePath("entendu.wav");
         QProcess enregistreur;
@@ -251,7 +235,7 @@ private slots:
                             "--rate", "44100", "--channels", "2", "--format", "s16", fichier});
         QVERIFY(enregistreur.waitForStarted(10000));
         QTest::qWait(1000);
-        QCOMPARE(etatSortie(), QStringLiteral("SUSPENDED"));
+        QCOMPARE(etatSortie(QStringLiteral("nul")), QStringLiteral("SUSPENDED"));
         son.play();
         QTest::qWait(1000);
         enregistreur.terminate();
@@ -282,7 +266,7 @@ private slots:
             QVERIFY(serveur("start"));
         }
         QVERIFY(entendus(son, 1) >= 1);
-        const QString numero = lirePactl({"load-module", "module-null-sink", "sink_name=autre"}).trimmed();
+        const QString numero = pactl({"load-module", "module-null-sink", "sink_name=autre"});
         QVERIFY(!numero.isEmpty());
         const auto retablir = qScopeGuard([&numero] {
             QProcess::execute("pactl", {"set-default-sink", "nul"});

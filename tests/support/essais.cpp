@@ -1,8 +1,10 @@
 #include "essais.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QtMath>
 
+#include <algorithm>
 #include <cmath>
 
 QByteArray lire(const QString &chemin)
@@ -16,4 +18,21 @@ double angleSigne(QPoint u, QPoint v)
     // The cross product's sign flips with the y axis.
     return qRadiansToDegrees(std::atan2(-(double(u.x()) * v.y() - double(u.y()) * v.x()),
                                         double(u.x()) * v.x() + double(u.y()) * v.y()));
+}
+
+QString pactl(const QStringList &arguments)
+{
+    QProcess p;
+    p.start(QStringLiteral("pactl"), arguments);
+    p.waitForFinished(10000);
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+QString etatSortie(const QString &sortie)
+{
+    // One line a sink: index, name, driver, sample spec, state.
+    const QStringList lignes = pactl({"list", "short", "sinks"}).split('\n');
+    const auto ligne = std::find_if(lignes.cbegin(), lignes.cend(),
+                                    [&sortie](const QString &l) { return l.section('\t', 1, 1) == sortie; });
+    return ligne != lignes.cend() ? ligne->section('\t', 4, 4) : QString();
 }

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 
 // The whole file, or nothing if it cannot be read.
 QByteArray lire(const QString &chemin);
@@ -12,5 +13,12 @@ QByteArray lire(const QString &chemin);
 // common centre in screen coordinates (y downwards), counter-clockwise on
 // the screen positive.
 double angleSigne(QPoint u, QPoint v);
+
+// What pactl prints to the audio server's questions, trimmed.
+QString pactl(const QStringList &arguments);
+
+// The state of the audio server's sink `sortie`: RUNNING, IDLE or
+// SUSPENDED; empty when there is no such sink.
+QString etatSortie(const QString &sortie);
 
 #endif
