@@ -30,7 +30,7 @@ QString pactl(const QStringList &arguments)
 
 QString etatSortie(const QString &sortie)
 {
-    // One line a sink: index, name, driver, sample spec, state.
+    // One line a sink: index, name, driver, sample format, state.
     const QStringList lignes = pactl({"list", "short", "sinks"}).split('\n');
     const auto ligne = std::find_if(lignes.cbegin(), lignes.cend(),
                                     [&sortie](const QString &l) { return l.section('\t', 1, 1) == sortie; });
