@@ -38,18 +38,23 @@
 #   bureau.sh stop DIR             stops it; so does the end of the process
 #                                  that started it
 set -eu
+usage() {
+    sed -n '/^#   bureau.sh start/,/^set/s/^# //p' "$0" >&2
+    exit 2
+}
+[ $# -ge 2 ] || usage
 dir=$2
 LARGEUR=2560
 HAUTEUR=1800
 
 adopter() {
     set -a
+    # shellcheck source=/dev/null # written by start
     . "$dir/env"
     set +a
     unset DBUS_SESSION_BUS_ADDRESS PULSE_SINK PULSE_SOURCE XDG_SESSION_TYPE
     # Qt would pick the outer X display over Wayland.
-    [ -z "${WAYLAND_DISPLAY:-}" ] || unset DISPLAY
-    [ -n "${WAYLAND_DISPLAY:-}" ] || unset WAYLAND_DISPLAY
+    if [ -n "$WAYLAND_DISPLAY" ]; then ecran=wayland; unset DISPLAY; else ecran=x; unset WAYLAND_DISPLAY; fi
 }
 
 # Polls a command for up to 15 s.
@@ -72,6 +77,12 @@ lancer() {
     echo $! >>"$dir/${liste:-pids}"
 }
 
+# Stops the desktop once process $1 has ended.
+garder() {
+    while kill -0 "$1" 2>/dev/null; do sleep 1; done
+    exec sh "$0" stop "$dir"
+}
+
 # Stops the processes of list $1, last started first, each once the one
 # before has gone: the compositor before the display it draws on. Killed
 # together, weston hung on SIGTERM in 3 of 68 stops; one at a time, in none
@@ -80,7 +91,7 @@ arreter() {
     [ -f "$dir/$1" ] || return 0
     for p in $(tac "$dir/$1" | grep -vx $$); do
         kill "$p" 2>/dev/null || continue
-        for essai in $(seq 50); do
+        for _ in $(seq 50); do
             [ "$(sed 's/.*) \(.\).*/\1/' "/proc/$p/stat" 2>/dev/null || echo Z)" != Z ] || break
             sleep 0.1
         done
@@ -123,14 +134,19 @@ scene() {
     (adopter && weston-debug scene-graph 2>/dev/null)
 }
 
-# "x1 y1 x2 y2" of the first of weston's boxes of process $1's top-level
-# window that matches $2: its inside ("opaque"), or the whole of it with
-# its frame ("position").
-boite() {
-    scene | awk -v pid="PID $1," -v cle="$2" '
-        /role xdg_toplevel/ && index($0, pid) { dedans = 1; next }
-        dedans && index($0, cle ": (") { gsub(/->/, " "); gsub(/[^-0-9]+/, " "); print $1, $2, $3, $4; exit }
-        dedans && /outputs:/ { exit }'
+# Sets g h d b to the left, top, right and bottom of the inside of process
+# $1's window on weston ("opaque"), and x y to its top-left corner with its
+# frame ("position"); fails until it has both.
+cadre() {
+    read -r g h d b x y _ <<EOF
+$(scene | awk -v pid="PID $1," '
+    /role xdg_toplevel/ && index($0, pid) { dedans = 1; next }
+    dedans && !o && /opaque: \(/ { o = $0 }
+    dedans && !p && /position: \(/ { p = $0 }
+    dedans && /outputs:/ { exit }
+    END { $0 = o " " p; gsub(/->/, " "); gsub(/[^-0-9]+/, " "); print }')
+EOF
+    [ -n "$y" ]
 }
 
 affichage_x() {
@@ -162,7 +178,7 @@ start)
     rm -rf "$dir"
     mkdir -p "$dir/home" "$dir/run"
     chmod 700 "$dir/run"
-    largeur=3840 hauteur=2160 wayland= plateforme=xcb
+    largeur=3840 hauteur=2160 wayland='' plateforme=xcb
     case " $* " in *" wayland "*)
         largeur=$((LARGEUR + 320)) hauteur=$((HAUTEUR + 176)) wayland=wayland-0 plateforme=wayland ;;
     esac
@@ -185,37 +201,39 @@ start)
     # It lives as long as the process that started it: a run that ends
     # without stopping it (ctest --stop-on-failure, an interrupt) stops it
     # all the same.
-    moi=$(cd "$(dirname "$0")" && pwd)/$(basename "$0")
-    lancer gardien.log sh -c 'while kill -0 "$1" 2>/dev/null; do sleep 1; done; exec sh "$2" stop "$3"' \
-        sh "$PPID" "$moi" "$dir"
+    lancer gardien.log garder "$PPID"
+    exit 0
     ;;
-exec)
+stop)
+    arreter son.pids
+    arreter pids
+    exit 0
+    ;;
+exec | son | fenetre | titre | icone | geometrie | photo | pointeur | fermer) adopter ;;
+*) usage ;;
+esac
+case $1-$ecran in
+exec-*)
     shift 2
-    adopter
     exec "$@"
     ;;
-son)
-    adopter
-    if [ "$3" = stop ]; then arreter son.pids; else son; fi
-    ;;
-fenetre)
+son-*) if [ "$3" = stop ]; then arreter son.pids; else son; fi ;;
+fenetre-*)
     # A program's other native windows (its GL surface, its buttons) are
     # not managed.
-    adopter
     pid=$3
-    for essai in $(seq 100); do
-        if [ -n "${WAYLAND_DISPLAY:-}" ]; then
-            [ -n "$(boite "$pid" opaque)" ] || { sleep 0.2; continue; }
+    for _ in $(seq 100); do
+        if [ $ecran = wayland ]; then
+            cadre "$pid" || { sleep 0.2; continue; }
             # Weston puts a new window anywhere, half off the output if it
             # grows: dragged by its title bar to the top-left corner, under
             # the panel, as the window manager of X does.
-            set -- "$pid" $(boite "$pid" opaque) $(boite "$pid" position)
-            x=$((($2 + $4) / 2)) y=$((($7 + $3) / 2))
-            x11 xdotool mousemove $x $y sleep 0.2 mousedown 1 sleep 0.1 mousemove $((x - $6 + 1)) $((y - $7 + 32)) \
-                sleep 0.2 mousemove $((x - $6)) $((y - $7 + 32)) sleep 0.2 mouseup 1 \
+            mx=$(((g + d) / 2)) my=$(((y + h) / 2))
+            x11 xdotool mousemove $mx $my sleep 0.2 mousedown 1 sleep 0.1 mousemove $((mx - x + 1)) $((my - y + 32)) \
+                sleep 0.2 mousemove $((mx - x)) $((my - y + 32)) sleep 0.2 mouseup 1 \
                 mousemove $((LARGEUR - 1)) $((HAUTEUR - 1))
             # A window still growing as it was grabbed stays put: again.
-            for attente in $(seq 25); do
+            for _ in $(seq 25); do
                 if scene | grep -A1 "xdg_toplevel, PID $pid," | grep -q 'position: (0, 32)'; then
                     echo "$pid"
                     exit 0
@@ -232,64 +250,30 @@ fenetre)
     echo "bureau: no window for process $pid" >&2
     exit 1
     ;;
-titre)
-    adopter
-    if [ -n "${WAYLAND_DISPLAY:-}" ]; then
-        scene | sed -n "s/.*role xdg_toplevel, PID $3,.* top-level window '\\(.*\\)' of .*/\\1/p"
-    else
-        xprop -id "$3" WM_NAME | sed -n 's/^WM_NAME([A-Z_0-9]*) = "\(.*\)"$/\1/p'
-    fi
+titre-wayland) scene | sed -n "s/.*role xdg_toplevel, PID $3,.* top-level window '\\(.*\\)' of .*/\\1/p" ;;
+titre-x) xprop -id "$3" WM_NAME | sed -n 's/^WM_NAME([A-Z_0-9]*) = "\(.*\)"$/\1/p' ;;
+icone-wayland) scene | grep -q "role xdg_toplevel, PID $3,.* of org\.example\.Dravoune," ;;
+icone-x) xprop -id "$3" _NET_WM_ICON | grep -q 'Icon (' ;;
+geometrie-wayland) cadre "$3" && echo "$g $h $((d - g)) $((b - h))" ;;
+geometrie-x) xwininfo -id "$3" | awk -F: '/Absolute upper-left|Width|Height/ { printf "%d ", $2 }' ;;
+photo-wayland)
+    # weston-screenshooter names its file by the time, in the current
+    # folder, and shoots the whole output.
+    photos=$(mktemp -d "$dir/photo.XXXXXX")
+    trap 'rm -rf "$photos"' EXIT
+    (cd "$photos" && weston-screenshooter >/dev/null)
+    cadre "$3"
+    convert "$photos"/*.png -crop "$((d - g))x$((b - h))+$g+$h" +repage ppm:-
     ;;
-icone)
-    adopter
-    if [ -n "${WAYLAND_DISPLAY:-}" ]; then
-        scene | grep -q "role xdg_toplevel, PID $3,.* of org\.example\.Dravoune,"
-    else
-        xprop -id "$3" _NET_WM_ICON | grep -q 'Icon ('
-    fi
-    ;;
-geometrie)
-    adopter
-    if [ -n "${WAYLAND_DISPLAY:-}" ]; then
-        boite "$3" opaque | awk '{ print $1, $2, $3 - $1, $4 - $2 }'
-    else
-        xwininfo -id "$3" | awk -F: '
-            /Absolute upper-left X/ { x = $2 } /Absolute upper-left Y/ { y = $2 }
-            /Width/ { l = $2 } /Height/ { h = $2 }
-            END { print x + 0, y + 0, l + 0, h + 0 }'
-    fi
-    ;;
-photo)
-    adopter
-    if [ -n "${WAYLAND_DISPLAY:-}" ]; then
-        # weston-screenshooter names its file by the time, in the current
-        # folder, and shoots the whole output.
-        photos=$(mktemp -d "$dir/photo.XXXXXX")
-        trap 'rm -rf "$photos"' EXIT
-        (cd "$photos" && weston-screenshooter >/dev/null)
-        set -- $(sh "$0" geometrie "$dir" "$3")
-        convert "$photos"/*.png -crop "${3}x${4}+$1+$2" +repage ppm:-
-    else
-        import -window "$3" ppm:-
-    fi
-    ;;
-pointeur)
+photo-x) import -window "$3" ppm:- ;;
+pointeur-*)
     shift 2
-    adopter
     x11 xdotool "$@"
     ;;
-fermer)
-    adopter
-    if [ -n "${WAYLAND_DISPLAY:-}" ]; then
-        # The close button at the right of the title bar that Qt draws.
-        set -- $(boite "$3" opaque) $(boite "$3" position)
-        x11 xdotool mousemove $(($3 - 16)) $((($6 + $2) / 2)) sleep 0.2 click 1
-    else
-        xdotool windowactivate --sync "$3" key --clearmodifiers alt+F4
-    fi
+fermer-wayland)
+    # The close button at the right of the title bar that Qt draws.
+    cadre "$3"
+    x11 xdotool mousemove $((d - 16)) $(((y + h) / 2)) sleep 0.2 click 1
     ;;
-stop)
-    arreter son.pids
-    arreter pids
-    ;;
+fermer-x) xdotool windowactivate --sync "$3" key --clearmodifiers alt+F4 ;;
 esac
