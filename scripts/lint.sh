@@ -1,7 +1,8 @@
 #!/bin/sh
 # Static checks of our C++ code in src/, generator/, tests/ and bench/:
 # formatting as .clang-format has it, clang-tidy with the checks listed in
-# .clang-tidy, and cppcheck. Fails on any finding.
+# .clang-tidy, and cppcheck; and shellcheck on every shell script. Fails on
+# any finding.
 set -eu
 cd "$(dirname "$0")/.."
 
@@ -11,9 +12,15 @@ headers=$(git ls-files 'src/*.h' 'generator/*.h' 'tests/*.h' 'bench/*.h')
 # shellcheck disable=SC2086
 clang-format --dry-run -Werror $files $headers
 
-# clang-tidy reads the compile commands, and the moc files they include.
-cmake --preset dev >/dev/null
-cmake --build --preset dev -j"$(nproc)" >/dev/null
+# Every shell script: the tracked files with a shell's #!.
+git grep -lE '^#!.*[/ ](ba|da)?sh( |$)' | xargs shellcheck
+
+# clang-tidy reads the compile commands, and the moc files they include:
+# the dev build's, built here if there is none (./dev.sh test builds it).
+if [ ! -f build/compile_commands.json ]; then
+    cmake --preset dev >/dev/null
+    cmake --build --preset dev -j"$(nproc)" >/dev/null
+fi
 
 # GCC 12 compiles C++17 by default and CMake then writes no -std flag;
 # clang's default is older.
