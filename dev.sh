@@ -13,7 +13,7 @@ RUN_PACKAGES="cmake g++ make pkg-config qt6-base-dev libqt6opengl6-dev qt6-multi
 # The tests besides: static checks, the sanitized, fuzzing and Qt 5 builds,
 # the Wayland desktop, the package and its checks, the tracing of the
 # program's file accesses.
-TEST_PACKAGES="$RUN_PACKAGES git clang libclang-rt-dev clang-format clang-tidy cppcheck
+TEST_PACKAGES="$RUN_PACKAGES git clang libclang-rt-dev clang-format clang-tidy cppcheck shellcheck
   qtbase5-dev libqt5opengl5-dev qtmultimedia5-dev weston
   pipewire pipewire-pulse wireplumber dbus dpkg-dev file lintian desktop-file-utils appstream strace"
 
@@ -45,16 +45,16 @@ run() {
     tmp=$(mktemp -d)
     trap 'sh "$bureau" stop "$tmp"; rm -rf "$tmp"' EXIT
     sh "$bureau" start "$tmp"
-    sh "$bureau" exec "$tmp" sh -c '
-        ./dravoune & pid=$!
-        w=$(sh "$2" fenetre "$3" $pid)
-        # Until the window shows the wheel: its centre turns black.
-        for essai in $(seq 40); do
-            sleep 0.5
-            import -window "$w" "$1"
-            [ "$(convert "$1" -format "%[fx:p{w/2,h/2}.r]" info:)" != 0 ] || break
-        done
-        kill $pid' sh "$shot" "$bureau" "$tmp"
+    sh "$bureau" exec "$tmp" ./dravoune & pid=$!
+    w=$(sh "$bureau" fenetre "$tmp" "$pid")
+    # Until the window shows the wheel's colours: one not painted yet is
+    # black or grey.
+    for _ in $(seq 40); do
+        sleep 0.5
+        sh "$bureau" photo "$tmp" "$w" | convert ppm:- "$shot"
+        [ "$(convert "$shot" -colorspace HSL -format "%[fx:mean.g > 0.1]" info:)" = 0 ] || break
+    done
+    kill "$pid"
     echo "No display: Dravoune ran on a virtual one. Screenshot: $shot"
 }
 
@@ -74,6 +74,7 @@ run_tests() {
     ctest --preset qt5
 }
 
+# shellcheck disable=SC2086 # the lists split into package names
 case "${1:-}" in
     run) install_packages $RUN_PACKAGES; build dev -DBUILD_TESTING=OFF; run ;;
     test) install_packages $TEST_PACKAGES; run_tests ;;

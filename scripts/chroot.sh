@@ -76,6 +76,6 @@ git clone --quiet "$depot" "$racine/root/dravoune"
 echo "chroot: ./dev.sh $commande on $(git -C "$racine/root/dravoune" log -1 --format='%h %s')"
 apres=$(date +%s)
 chroot "$racine" /usr/bin/env -i HOME=/root TERM=dumb PATH=/usr/sbin:/usr/bin:/sbin:/bin \
-    sh -c 'cd /root/dravoune && ./dev.sh "$1"' sh "$commande"
+    /root/dravoune/dev.sh "$commande"
 duree=$(($(date +%s) - apres))
 printf 'chroot: the command alone took %d min %02d s\n' $((duree / 60)) $((duree % 60))
