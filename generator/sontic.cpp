@@ -75,5 +75,5 @@ QByteArray SonTic::wav() const
     const QVector<qint16> donnees = echantillons();
     QByteArray pcm(donnees.size() * 2, Qt::Uninitialized);
     qToLittleEndian<qint16>(donnees.constData(), donnees.size(), pcm.data());
-    return ecrireWav({formatWav(frequence, 1, 16), pcm});
+    return ecrireWav({{frequence, 1, 16}, pcm});
 }

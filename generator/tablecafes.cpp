@@ -57,10 +57,6 @@ bool TableCafes::charger(const QString &chemin, QString *erreur)
         return false;
     }
     QTextStream flux(&fichier);
-#if QT_VERSION_MAJOR < 6
-    // Qt 6 reads UTF-8 unless told otherwise.
-    flux.setCodec("UTF-8");
-#endif
     bool entete = true;
     for (int numero = 1; !flux.atEnd(); ++numero) {
         const QString ligne = flux.readLine();

@@ -63,18 +63,14 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
-# Libraries the program links come from dpkg-shlibdeps (libqt5gui5 among
+# Libraries the program links come from dpkg-shlibdeps (libqt6gui6 among
 # them, which also holds the X11 platform and its GLX integration, and
 # libpulse0, which plays the tick); what Qt loads at run time besides is
-# named here: a GL driver.
+# named here: a GL driver, and the Wayland platform (through XWayland
+# without it).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgl1-mesa-dri")
-if(DRAVOUNE_QT EQUAL 6)
-  # On a Wayland session, a client of its own with its Wayland platform;
-  # through XWayland without.
-  string(APPEND CPACK_DEBIAN_PACKAGE_RECOMMENDS ", qt6-wayland")
-endif()
 # The same source gives the same package: dated by its last commit,
 # whatever the umask.
 set(CPACK_DRAVOUNE_SOURCE_DIR ${PROJECT_SOURCE_DIR})

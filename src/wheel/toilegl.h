@@ -5,9 +5,10 @@
 
 class SurfaceGL;
 
-// Where Qt 6 gives a widget's native window no content of its own, the
-// surface paints through a QOpenGLWidget that fills it: Qt composites it
-// with the other widgets. Its pointer events pass on to the surface.
+// Where a widget's native window has no content of its own (all but X),
+// the surface paints through this QOpenGLWidget that fills it: Qt
+// composites it with the other widgets. Its pointer events pass on to the
+// surface.
 class ToileGL : public QOpenGLWidget
 {
 public:

@@ -160,15 +160,15 @@ void WidgetTournant::relacher()
 
 void WidgetTournant::mousePressEvent(QMouseEvent *e)
 {
-    if (estDansZone(e->x(), e->y()))
-        commencerSaisie(e->x(), e->y());
+    if (estDansZone(e->pos().x(), e->pos().y()))
+        commencerSaisie(e->pos().x(), e->pos().y());
 }
 
 void WidgetTournant::mouseMoveEvent(QMouseEvent *e)
 {
-    setCursor(estDansZone(e->x(), e->y()) ? *curseurMain : *curseurFleche);
+    setCursor(estDansZone(e->pos().x(), e->pos().y()) ? *curseurMain : *curseurFleche);
     if (saisi)
-        tourner(e->x(), e->y());
+        tourner(e->pos().x(), e->pos().y());
 }
 
 void WidgetTournant::mouseReleaseEvent(QMouseEvent *e)

@@ -15,12 +15,12 @@ constexpr pa_usec_t requete = 10000;
 constexpr pa_usec_t silenceAvantVeilleUs = 200000;
 
 // Integer PCM as the WAV reader gives it: unsigned 8-bit or signed 16-bit.
-pa_sample_spec echantillonnageDe(const QAudioFormat &format)
+pa_sample_spec echantillonnageDe(const FormatWav &format)
 {
     pa_sample_spec echantillonnage;
-    echantillonnage.format = format.bytesPerFrame() == format.channelCount() ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
-    echantillonnage.rate = quint32(format.sampleRate());
-    echantillonnage.channels = quint8(qBound(0, format.channelCount(), 255));
+    echantillonnage.format = format.bits == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
+    echantillonnage.rate = quint32(format.frequence);
+    echantillonnage.channels = quint8(qBound(0, format.canaux, 255));
     return echantillonnage;
 }
 

@@ -22,10 +22,10 @@ constexpr quint16 formatPcm = 1;
 constexpr quint16 formatExtensible = 0xFFFE;
 
 // Reads the "fmt " chunk; returns an invalid format for anything we can't play.
-QAudioFormat lireFormat(const char *p, quint32 taille)
+FormatWav lireFormat(const char *p, quint32 taille)
 {
     if (taille < 16)
-        return QAudioFormat();
+        return {};
     quint16 codage = mot(p);
     // An extensible format names its coding by a GUID: that of an old format
     // code is the code followed by this tail. Any other GUID is a coding of
@@ -39,30 +39,11 @@ QAudioFormat lireFormat(const char *p, quint32 taille)
     const quint16 bits = mot(p + 14);
     if (codage != formatPcm || (bits != 8 && bits != 16) || canaux < 1 || canaux > 8 || frequence < 1000
         || frequence > 384000 || bloc != canaux * bits / 8)
-        return QAudioFormat();
-
-    return formatWav(int(frequence), canaux, bits);
+        return {};
+    return {int(frequence), canaux, bits};
 }
 
 } // namespace
-
-QAudioFormat formatWav(int frequence, int canaux, int bits)
-{
-    QAudioFormat format;
-    format.setSampleRate(frequence);
-    format.setChannelCount(canaux);
-#if QT_VERSION_MAJOR < 6
-    format.setCodec(QStringLiteral("audio/pcm"));
-    format.setSampleSize(bits);
-    format.setByteOrder(QAudioFormat::LittleEndian);
-    format.setSampleType(bits == 8 ? QAudioFormat::UnSignedInt : QAudioFormat::SignedInt);
-#else
-    // Qt 6 has PCM only, in the processor's byte order: a WAV file's on the
-    // little-endian processors the program is built for.
-    format.setSampleFormat(bits == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
-#endif
-    return format;
-}
 
 Wav lireWav(const QByteArray &fichier)
 {
@@ -86,10 +67,10 @@ Wav lireWav(const QByteArray &fichier)
         }
         pos += 8 + longueur + (longueur & 1); // chunks are word-aligned
     }
-    if (!wav.format.isValid() || wav.pcm.size() < wav.format.bytesPerFrame())
+    if (!wav.format.valide() || wav.pcm.size() < wav.format.octetsParTrame())
         return Wav();
     // Whole frames only.
-    wav.pcm.truncate(wav.pcm.size() - wav.pcm.size() % wav.format.bytesPerFrame());
+    wav.pcm.truncate(wav.pcm.size() - wav.pcm.size() % wav.format.octetsParTrame());
     return wav;
 }
 
@@ -106,7 +87,7 @@ Wav chargerWav(const QString &chemin)
 
 QByteArray ecrireWav(const Wav &wav)
 {
-    const QAudioFormat &f = wav.format;
+    const FormatWav &f = wav.format;
     const quint32 taille = quint32(wav.pcm.size());
     QByteArray octets;
     QDataStream flux(&octets, QIODevice::WriteOnly);
@@ -114,9 +95,8 @@ QByteArray ecrireWav(const Wav &wav)
     flux.writeRawData("RIFF", 4);
     flux << quint32(36 + taille + (taille & 1));
     flux.writeRawData("WAVEfmt ", 8);
-    flux << quint32(16) << formatPcm << quint16(f.channelCount()) << quint32(f.sampleRate())
-         << quint32(f.sampleRate() * f.bytesPerFrame()) << quint16(f.bytesPerFrame())
-         << quint16(f.bytesPerFrame() / f.channelCount() * 8);
+    flux << quint32(16) << formatPcm << quint16(f.canaux) << quint32(f.frequence)
+         << quint32(f.frequence * f.octetsParTrame()) << quint16(f.octetsParTrame()) << quint16(f.bits);
     flux.writeRawData("data", 4);
     flux << taille;
     flux.writeRawData(wav.pcm.constData(), int(wav.pcm.size()));

@@ -1,20 +1,31 @@
 #ifndef WAV_H
 #define WAV_H
 
-#include <QAudioFormat>
 #include <QByteArray>
+
+// Integer PCM, little-endian: unsigned 8-bit or signed 16-bit samples.
+struct FormatWav
+{
+    int frequence = 0;
+    int canaux = 0;
+    int bits = 0;
+
+    bool valide() const { return frequence > 0 && canaux > 0 && (bits == 8 || bits == 16); }
+    int octetsParTrame() const { return canaux * bits / 8; }
+    bool operator==(const FormatWav &f) const
+    {
+        return frequence == f.frequence && canaux == f.canaux && bits == f.bits;
+    }
+};
 
 // Uncompressed PCM samples read from a WAV file.
 struct Wav
 {
-    QAudioFormat format;
+    FormatWav format;
     QByteArray pcm;
 
     bool isNull() const { return pcm.isEmpty(); }
 };
-
-// Integer PCM, little-endian: unsigned 8-bit or signed 16-bit samples.
-QAudioFormat formatWav(int frequence, int canaux, int bits);
 
 // Largest file the reader accepts: a tick is a fraction of a second.
 constexpr qint64 tailleWavMax = qint64(4) * 1024 * 1024;
