@@ -7,15 +7,14 @@ cd "$(dirname "$0")"
 
 # Names without a release's version in them, so that one list serves both.
 # Building and running, on the private desktop when there is no display:
-RUN_PACKAGES="cmake g++ make pkg-config qt6-base-dev libqt6opengl6-dev qt6-multimedia-dev
+RUN_PACKAGES="cmake g++ make pkg-config qt6-base-dev libqt6opengl6-dev
   qt6-qpa-plugins qt6-wayland libgl-dev libgl1-mesa-dri fonts-dejavu-core
   xvfb imagemagick xdotool openbox x11-utils libpulse-dev pulseaudio pulseaudio-utils"
-# The tests besides: static checks, the sanitized, fuzzing and Qt 5 builds,
+# The tests besides: static checks, the sanitized and fuzzing builds,
 # the Wayland desktop, the package and its checks, the tracing of the
 # program's file accesses.
 TEST_PACKAGES="$RUN_PACKAGES git clang libclang-rt-dev clang-format clang-tidy cppcheck shellcheck
-  qtbase5-dev libqt5opengl5-dev qtmultimedia5-dev weston
-  pipewire pipewire-pulse wireplumber dbus dpkg-dev file lintian desktop-file-utils appstream strace"
+  weston pipewire pipewire-pulse wireplumber dbus dpkg-dev file lintian desktop-file-utils appstream strace"
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -59,9 +58,9 @@ run() {
 }
 
 # The static checks, then the tests of each build: the normal one, on X
-# and Wayland, the program's again under AddressSanitizer and UBSan, the
-# fuzz target (clang) and the Qt 5 build. Each run starts the private
-# desktops it needs and stops them.
+# and Wayland, the program's again under AddressSanitizer and UBSan, and
+# the fuzz target (clang). Each run starts the private desktops it needs and
+# stops them.
 run_tests() {
     build dev
     scripts/lint.sh
@@ -70,8 +69,6 @@ run_tests() {
     ctest --preset asan
     build fuzz
     ctest --preset fuzz
-    build qt5
-    ctest --preset qt5
 }
 
 # shellcheck disable=SC2086 # the lists split into package names
