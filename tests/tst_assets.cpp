@@ -82,7 +82,7 @@ class TestAssets : public QObject
     Q_OBJECT
 
 private slots:
-    void png_data()
+    void pngHuitBitsAlphaDroit_data()
     {
         QTest::addColumn<QString>("nom");
         for (const QString &nom : fichiers(QStringLiteral(DRAVOUNE_ASSETS)))
@@ -93,7 +93,7 @@ private slots:
     // 8 bits per channel, RGBA or RGB, not interlaced. The shapes stand on a
     // transparent background, their antialiased edges in straight alpha: a
     // colour brighter than its opacity, which premultiplied data can't hold.
-    void png()
+    void pngHuitBitsAlphaDroit()
     {
         QFETCH(QString, nom);
         QFile f(chemin(nom));
@@ -196,8 +196,8 @@ private slots:
     void tic()
     {
         const Wav tic = chargerWav(QStringLiteral(DRAVOUNE_TIC_SOURCE));
-        QCOMPARE(tic.format.bytesPerFrame(), 2); // 16-bit mono
-        const qreal duree = double(tic.format.durationForBytes(qint32(tic.pcm.size()))) / 1e6;
+        QCOMPARE(tic.format.octetsParTrame(), 2); // 16-bit mono
+        const qreal duree = double(tic.pcm.size()) / tic.format.octetsParTrame() / tic.format.frequence;
         QVERIFY2(duree > 0.005 && duree < 0.1, qPrintable(QString::number(duree)));
         int crete = 0;
         for (int i = 0; i + 1 < tic.pcm.size(); i += 2)
@@ -207,7 +207,7 @@ private slots:
 
     // Each row replaces some fields of the header (line 0) or of the first
     // coffee (line 1) by a value; a null value leaves them out.
-    void table_data()
+    void assetsRedessinesOuTableRefusee_data()
     {
         QTest::addColumn<int>("ligne");
         QTest::addColumn<int>("champ");
@@ -227,7 +227,7 @@ private slots:
                                          << "12 coffees, the wheel has room for exactly 13";
     }
 
-    void table()
+    void assetsRedessinesOuTableRefusee()
     {
         QFETCH(int, ligne);
         QFETCH(int, champ);

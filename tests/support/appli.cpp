@@ -149,11 +149,11 @@ Appli::Geste Appli::glisser(double depart, double angle, double pas, double dern
     return bureau(QStringList{"pointeur"} + commandes) ? geste : Geste{qQNaN(), qQNaN()};
 }
 
-bool Appli::cliquer(const QPoint &point) const
+void Appli::cliquer(const QPoint &point) const
 {
     const QPoint p = geometrie().topLeft() + point;
-    return bureau({"pointeur", "mousemove", QString::number(p.x()), QString::number(p.y()), "sleep", "0.1",
-                   "click", "1"});
+    bureau({"pointeur", "mousemove", QString::number(p.x()), QString::number(p.y()), "sleep", "0.1", "click",
+            "1"});
 }
 
 int Appli::fermer()

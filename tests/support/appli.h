@@ -51,7 +51,7 @@ public:
     // angle degrees further, and releases.
     Geste glisser(double depart, double angle, double pas, double dernierPas) const;
     // A click at a point of the window.
-    bool cliquer(const QPoint &point) const;
+    void cliquer(const QPoint &point) const;
     // Closes the window as its user would; the exit code, or -1 when the
     // process does not end by itself.
     int fermer();

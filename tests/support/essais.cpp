@@ -24,8 +24,10 @@ QString pactl(const QStringList &arguments)
 {
     QProcess p;
     p.start(QStringLiteral("pactl"), arguments);
-    p.waitForFinished(10000);
-    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+    if (!p.waitForFinished(10000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        return {};
+    const QString reponse = QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+    return reponse.isNull() ? QStringLiteral("") : reponse;
 }
 
 QString etatSortie(const QString &sortie)

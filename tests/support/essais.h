@@ -14,7 +14,8 @@ QByteArray lire(const QString &chemin);
 // the screen positive.
 double angleSigne(QPoint u, QPoint v);
 
-// What pactl prints to the audio server's questions, trimmed.
+// What pactl prints to the audio server's questions, trimmed: null when
+// pactl fails, empty when it answers with nothing.
 QString pactl(const QStringList &arguments);
 
 // The state of the audio server's sink `sortie`: RUNNING, IDLE or
