@@ -1,19 +1,11 @@
 #include "appli.h"
-#include "demarrage.h"
-#include "echantillon.h"
-#include "fenetrenue.h"
-#include "roueseule.h"
-#include "tableau.h"
-#include "tempscpu.h"
+#include "banc.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QScreen>
 #include <QThread>
-#include <QTimer>
-
-#include <memory>
-#include <vector>
 
 namespace {
 
@@ -21,116 +13,120 @@ namespace {
 // the wheel's disc, where the cleared grey shows.
 const QPoint pixelGris(4, 795);
 constexpr int lancements = 7;
-constexpr int limiteGlissadeMs = 30000;
 
-// The floors as programs of their own: the bare window, or the wheel
-// picture alone turning, repainted at the coast's 20 ms period.
-int plancher(const QString &quoi)
+bool gris(const QPoint &p)
 {
-    std::unique_ptr<SurfaceGL> fenetre;
-    if (quoi == QLatin1String("--nue"))
-        fenetre = std::make_unique<FenetreNue>();
-    else
-        fenetre = std::make_unique<RoueSeule>();
-    fenetre->resize(800, 800);
-    fenetre->show();
-    QTimer images;
-    images.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&images, &QTimer::timeout, fenetre.get(), [&fenetre] {
-        if (auto *seule = qobject_cast<RoueSeule *>(fenetre.get()))
-            seule->tourner(1.0f);
-        fenetre->update();
-    });
-    images.start(20);
-    return QApplication::exec();
+    return QGuiApplication::primaryScreen()->grabWindow(0, p.x(), p.y(), 1, 1).toImage().pixel(0, 0)
+           == grisFond;
 }
 
-// Waits until the process has used less than a twentieth of a core over a
-// quarter of a second, or until the limit; returns the ms waited.
-double attendreLeRepos(pid_t pid, int limiteMs)
+// A window program started again and again. Its first frame is when the
+// pixel, seen on the screen, turns to the grey that every program measured
+// clears to.
+struct Programme
 {
-    QElapsedTimer horloge;
-    horloge.start();
-    double avant = tempsCpuProcessus(pid);
-    while (horloge.elapsed() < limiteMs) {
-        QThread::msleep(250);
-        const double apres = tempsCpuProcessus(pid);
-        if (apres - avant < 0.25 / 20.0)
-            break;
-        avant = apres;
+    QStringList commande;
+    QPoint pixel;
+    QProcess processus;
+
+    // ms from the start of the process to its first frame.
+    double lancer()
+    {
+        // The window of the previous start may still be going.
+        if (!Appli::attendre([this] { return !gris(pixel); }, 5000, 50))
+            qFatal("the pixel shows the grey before any window");
+        QElapsedTimer horloge;
+        horloge.start();
+        // The program finds its tick beside it.
+        processus.setWorkingDirectory(QFileInfo(commande.first()).absolutePath());
+        processus.start(commande.first(), commande.mid(1));
+        while (!gris(pixel)) {
+            if (horloge.elapsed() > 20000)
+                qFatal("%s: no first frame", qPrintable(commande.join(' ')));
+            QThread::usleep(500);
+        }
+        return double(horloge.nsecsElapsed()) / 1e6;
     }
-    return double(horloge.elapsed());
-}
+
+    void arreter()
+    {
+        processus.kill();
+        processus.waitForFinished();
+        // Let the display take the window down before the next start.
+        QThread::msleep(300);
+    }
+};
 
 } // namespace
 
 // Start-up and peak memory of the program against the bare window and the
 // wheel picture alone, all whole processes started the same way, in
 // alternating runs.
-//   banc-demarrage [dravoune]   (the built program unless told)
+//   banc-demarrage                  the benchmark
+//   banc-demarrage --nue|--seule    a floor alone
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.value(1).startsWith(QLatin1String("--")))
-        return plancher(arguments.value(1));
+    const QString option = QCoreApplication::arguments().value(1);
+    if (!option.isEmpty()) {
+        // A floor as a program of its own, turning as the coast does.
+        Plancher plancher(option == QLatin1String("--seule"));
+        plancher.resize(800, 800);
+        plancher.show();
+        plancher.images.start();
+        return QApplication::exec();
+    }
 
     const QString soi = QCoreApplication::applicationFilePath();
-    const QString programme =
-        QFileInfo(arguments.value(1, QStringLiteral(DRAVOUNE_PROGRAMME))).absoluteFilePath();
-    const QString dossier = QFileInfo(programme).absolutePath();
+    const QString dossier = QFileInfo(QStringLiteral(DRAVOUNE_PROGRAMME)).absolutePath();
     // A first start of each fills the file cache and tells where the window
     // manager shows its window.
-    std::vector<std::unique_ptr<Demarrage>> programmes;
-    for (const QStringList &commande :
-         {QStringList{programme}, QStringList{soi, "--nue"}, QStringList{soi, "--seule"}}) {
+    Programme programmes[3];
+    const QStringList commandes[] = {{DRAVOUNE_PROGRAMME}, {soi, "--nue"}, {soi, "--seule"}};
+    for (int p = 0; p < 3; ++p) {
         Appli appli;
-        if (!appli.demarrer(dossier, commande))
-            qFatal("%s shows no window", qPrintable(commande.join(' ')));
-        programmes.push_back(std::make_unique<Demarrage>(commande, appli.geometrie().topLeft(), pixelGris));
+        if (!appli.demarrer(dossier, commandes[p]))
+            qFatal("%s shows no window", qPrintable(commandes[p].join(' ')));
+        programmes[p].commande = commandes[p];
+        programmes[p].pixel = appli.geometrie().topLeft() + pixelGris;
+        programmes[p].processus.setStandardOutputFile(QProcess::nullDevice());
     }
-    Echantillon temps[3];
-    for (int i = 0; i < lancements; ++i) {
-        for (size_t p = 0; p < 3; ++p) {
-            const double ms = programmes[p]->lancer();
-            if (ms < 0.0)
-                qFatal("no first frame");
-            temps[p].ajouter(ms);
-            programmes[p]->arreter();
+    std::vector<double> temps[3];
+    for (int i = 0; i < lancements; ++i)
+        for (int p = 0; p < 3; ++p) {
+            temps[p].push_back(programmes[p].lancer());
+            programmes[p].arreter();
         }
-    }
-    const double med = temps[0].mediane();
-    const double medNu = temps[1].mediane();
-    Tableau::imprimer({QStringLiteral("Start-up to first frame, median of %1 (ms)").arg(lancements),
-                       QStringLiteral("800×800"), Tableau::nombre(med, 0), Tableau::nombre(medNu, 0),
-                       Tableau::rapport(med, medNu), QStringLiteral("≤ 1.5×"),
-                       Tableau::verdict(med <= 1.5 * medNu), Tableau::reference(temps[2].mediane(), med, 0)});
+    const double med[] = {centile(temps[0], 50), centile(temps[1], 50), centile(temps[2], 50)};
+    ligne({QStringLiteral("Start-up to first frame, median of %1 (ms)").arg(lancements), "800×800",
+           nombre(med[0], 0), nombre(med[1], 0), fois(med[0], med[1]),
+           nombre(med[2], 0) + " (" + fois(med[0], med[2]) + ")", "≤ 1.5×", verdict(med[0] <= 1.5 * med[1])});
 
     // A drag a quarter turn round, whose last step of 10 degrees launches
-    // the coast.
-    double glissade = 0.0;
-    double mo = 0.0;
-    {
-        Appli roue;
-        if (!roue.demarrer(dossier, {programme}) || roue.glisser(0, 90, 10, 10).dernierPas < 9)
-            qFatal("the wheel does not turn");
-        glissade = attendreLeRepos(pid_t(roue.pid()), limiteGlissadeMs);
-        mo = double(memoireCreteKo(pid_t(roue.pid()))) / 1024.0;
+    // the coast, until the program has used less than a twentieth of a core
+    // over a quarter of a second.
+    Appli appli;
+    if (!appli.demarrer(dossier) || appli.glisser(0, 90, 10, 10).dernierPas < 9)
+        qFatal("the wheel does not turn");
+    QElapsedTimer glissade;
+    glissade.start();
+    for (double cpu = -1.0; tempsCpu(appli.pid()) - cpu >= 0.25 / 20.0 && glissade.elapsed() < 30000;) {
+        cpu = tempsCpu(appli.pid());
+        QThread::msleep(250);
     }
-    double autres[2];
-    for (size_t p = 1; p < 3; ++p) {
-        // The floors never rest: they turn for as long as the coast took.
-        programmes[p]->lancer();
-        QThread::msleep(static_cast<unsigned long>(glissade));
-        autres[p - 1] = double(programmes[p]->memoireCreteKo()) / 1024.0;
-        programmes[p]->arreter();
+    const double secondes = double(glissade.elapsed()) / 1000.0;
+    double mo[] = {memoireCrete(appli.pid()), 0.0, 0.0};
+    appli.fermer();
+    // The floors never rest: they turn for as long as the coast took.
+    for (int p = 1; p < 3; ++p) {
+        programmes[p].lancer();
+        QThread::msleep(static_cast<unsigned long>(1000.0 * secondes));
+        mo[p] = memoireCrete(programmes[p].processus.processId());
+        programmes[p].arreter();
     }
-    Tableau::imprimer(
-        {QStringLiteral("Peak resident memory after a %1 s coast (MB)").arg(glissade / 1000.0, 0, 'f', 1),
-         QStringLiteral("800×800"), Tableau::nombre(mo, 1), Tableau::nombre(autres[0], 1),
-         Tableau::ecart(mo, autres[0], 1, QStringLiteral(" MB")), QStringLiteral("≤ +45 MB"),
-         Tableau::verdict(mo - autres[0] <= 45.0),
-         Tableau::nombre(autres[1], 1) + " (" + Tableau::ecart(mo, autres[1], 1, QStringLiteral(" MB"))
-             + ")"});
+    ligne({QStringLiteral("Peak resident memory after a %1 s coast (MB)").arg(secondes, 0, 'f', 1), "800×800",
+           nombre(mo[0], 1), nombre(mo[1], 1), QString::asprintf("%+.1f MB", mo[0] - mo[1]),
+           nombre(mo[2], 1) + QString::asprintf(" (%+.1f MB)", mo[0] - mo[2]), "≤ +45 MB",
+           verdict(mo[0] - mo[1] <= 45.0)});
     return 0;
 }

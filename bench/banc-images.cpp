@@ -1,54 +1,160 @@
-#include "fenetrenue.h"
-#include "mesureglissade.h"
-#include "mesureimages.h"
-#include "roueseule.h"
+#include "banc.h"
+#include "sonde.h"
 #include "zoneroue.h"
 
 #include <QApplication>
-#include <QTextStream>
+#include <QElapsedTimer>
+#include <QtTest>
 #include <qopengl.h>
 
-#include <cstdio>
+#include <functional>
+
+#include <unistd.h>
 
 namespace {
 
-// The renderer and its version, for the machine line of the results:
-// the context of the last frame is current.
-void decrireRendu()
+// A run of the event loop from lancer until fini, the last paint let
+// through: the intervals between a widget's paints and the CPU of the
+// whole process.
+class Course : public QObject
 {
-    QTextStream(stderr) << "gl: " << reinterpret_cast<const char *>(glGetString(GL_RENDERER)) << ", OpenGL "
-                        << reinterpret_cast<const char *>(glGetString(GL_VERSION)) << "\n";
-}
+public:
+    std::vector<double> intervalles; // ms
+    double cpu = 0.0;                // cores
+
+    void courir(QWidget &w, const std::function<void()> &lancer, const std::function<bool()> &fini)
+    {
+        w.installEventFilter(this);
+        const double avant = tempsCpu(getpid());
+        QElapsedTimer horloge;
+        horloge.start();
+        lancer();
+        while (!fini())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        QCoreApplication::processEvents();
+        w.removeEventFilter(this);
+        cpu = (tempsCpu(getpid()) - avant) / (double(horloge.nsecsElapsed()) / 1e9);
+    }
+
+    double dedans() const // share within 19–21 ms
+    {
+        return double(std::count_if(intervalles.begin(), intervalles.end(),
+                                    [](double i) { return i >= 19.0 && i <= 21.0; }))
+               / double(intervalles.size());
+    }
+    // A paint more than 30 ms after the one before drops a frame.
+    long tombees() const
+    {
+        return std::count_if(intervalles.begin(), intervalles.end(), [](double i) { return i > 30.0; });
+    }
+    // Its cells in the coast's rows but the CPU's.
+    QStringList cellules() const
+    {
+        return {nombre(centile(intervalles, 50), 2),
+                nombre(centile(intervalles, 5), 2) + " / " + nombre(centile(intervalles, 95), 2),
+                nombre(100.0 * dedans(), 1) + " %",
+                QStringLiteral("%1 of %2").arg(tombees()).arg(intervalles.size())};
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint && peinture.isValid())
+            intervalles.push_back(double(peinture.nsecsElapsed()) / 1e6);
+        if (e->type() == QEvent::Paint)
+            peinture.start();
+        return false;
+    }
+
+private:
+    QElapsedTimer peinture; // since the last paint
+};
 
 } // namespace
 
-// In one process, the wheel against the floor window and the wheel picture
-// alone: frame cost and a real coast. Prints rows of the results table.
-//   banc-images [tick file]     (the built program's tick unless told)
+// In one process, the wheel against the bare window and the wheel picture
+// alone, on surfaces of the same size side by side: frame cost and a real
+// coast. Prints rows of the results table, and the renderer on stderr.
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    const QString tic =
-        QCoreApplication::arguments().value(1, QStringLiteral(DRAVOUNE_DOSSIER_TIC "/" DRAVOUNE_TIC));
+    ZoneRoue roue(QStringLiteral(DRAVOUNE_DOSSIER_TIC "/" DRAVOUNE_TIC), nullptr);
+    Plancher nue(false);
+    Plancher seule(true);
+    SurfaceGL *const surfaces[] = {&roue, &nue, &seule};
+    Sonde sonde(roue);
+    const auto placer = [&](const QSize &t) {
+        const QPoint coins[] = {{0, 0}, {t.width(), 0}, {0, t.height()}};
+        for (int i = 0; i < 3; ++i) {
+            surfaces[i]->setGeometry(QRect(coins[i], t));
+            surfaces[i]->show();
+            if (!QTest::qWaitForWindowExposed(surfaces[i]))
+                qFatal("window never shown");
+        }
+        QTest::qWait(300);
+        return QStringLiteral("%1×%2").arg(t.width()).arg(t.height());
+    };
 
-    ZoneRoue roue(tic, nullptr);
-    FenetreNue nue;
-    RoueSeule seule;
-
-    MesureImages images(roue, nue, seule);
-    const std::pair<QSize, double> tailles[] = {
-        {QSize(800, 600), 5.0}, {QSize(1280, 960), 0.0}, {QSize(1920, 1080), 10.0}};
-    for (const auto &[taille, cible] : tailles) {
-        images.mesurer(taille);
-        images.imprimer(cible);
+    // Wall time of whole frames, painted and swapped, in alternating blocks
+    // of 25 so that all three meet the same noise, the wheels turned 7.3°
+    // between frames. The first block of each warms up: it uploads the
+    // pictures and builds the shaders.
+    for (const auto &[taille, cible] : {std::pair(QSize(800, 600), 5.0), std::pair(QSize(1280, 960), 0.0),
+                                        std::pair(QSize(1920, 1080), 10.0)}) {
+        const QString t = placer(taille);
+        std::vector<double> temps[3];
+        for (int bloc = 0; bloc <= 12; ++bloc) {
+            for (int s = 0; s < 3; ++s)
+                for (int i = 0; i < 25; ++i) {
+                    sonde.setAngleRoue(sonde.angleRoue() + 7.3f);
+                    seule.angle += 7.3f;
+                    QElapsedTimer chrono;
+                    chrono.start();
+                    surfaces[s]->peindreImage();
+                    if (bloc > 0)
+                        temps[s].push_back(double(chrono.nsecsElapsed()) / 1e6);
+                }
+            QCoreApplication::processEvents();
+        }
+        for (const double p : {50.0, 95.0}) {
+            const double r = centile(temps[0], p), n = centile(temps[1], p), s = centile(temps[2], p);
+            const bool vise = p == 50.0 && cible > 0.0;
+            ligne({QStringLiteral("Frame cost, %1 (ms)").arg(p == 50.0 ? "median" : "p95"), t, nombre(r, 2),
+                   nombre(n, 2), fois(r, n), nombre(s, 2) + " (" + fois(r, s) + ")",
+                   vise ? QStringLiteral("≤ %1").arg(cible) : QString(),
+                   vise ? verdict(r <= cible) : QString()});
+        }
     }
-    decrireRendu();
+    // The context of the last frame is current.
+    qInfo("gl: %s, OpenGL %s", reinterpret_cast<const char *>(glGetString(GL_RENDERER)),
+          reinterpret_cast<const char *>(glGetString(GL_VERSION)));
 
-    MesureGlissade glissade(roue, nue, seule);
-    const std::pair<QSize, double> glissades[] = {{QSize(800, 600), 0.6}, {QSize(1920, 1080), 1.0}};
-    for (const auto &[taille, cible] : glissades) {
-        glissade.mesurer(taille, 10);
-        glissade.imprimer(cible);
+    // A real coast at 10° a frame, driven by the widget's own timer, then
+    // the floors repainted by a timer of the same period for as many frames.
+    for (const auto &[taille, cible] : {std::pair(QSize(800, 600), 0.6), std::pair(QSize(1920, 1080), 1.0)}) {
+        const QString t = placer(taille);
+        Course c[3];
+        c[0].courir(
+            roue, [&roue] { roue.declencher(10); }, [&sonde] { return !sonde.topTimer().isActive(); });
+        for (int s = 1; s < 3; ++s) {
+            Plancher &plancher = s == 1 ? nue : seule;
+            c[s].courir(
+                plancher, [&plancher] { plancher.images.start(); },
+                [&] { return c[s].intervalles.size() >= c[0].intervalles.size(); });
+            plancher.images.stop();
+        }
+        const QStringList mesures = {
+            "Coast: paint interval, median (ms)", "Coast: paint interval, p5 / p95 (ms)",
+            "Coast: intervals within 19–21 ms", "Coast: dropped frames (interval > 30 ms)"};
+        const QStringList cibles = {"20", "", "≥ 95 %", "0"};
+        const bool atteintes[] = {qAbs(centile(c[0].intervalles, 50) - 20.0) < 0.5, true,
+                                  c[0].dedans() >= 0.95, c[0].tombees() == 0};
+        for (int i = 0; i < 4; ++i)
+            ligne({mesures[i], t, c[0].cellules()[i], c[1].cellules()[i], "", c[2].cellules()[i], cibles[i],
+                   cibles[i].isEmpty() ? QString() : verdict(atteintes[i])});
+        ligne({"Coast: CPU, whole process (cores)", t, nombre(c[0].cpu, 2), nombre(c[1].cpu, 2),
+               fois(c[0].cpu, c[1].cpu), nombre(c[2].cpu, 2) + " (" + fois(c[0].cpu, c[2].cpu) + ")",
+               QStringLiteral("≤ %1").arg(cible, 0, 'f', 1), verdict(c[0].cpu <= cible)});
     }
     return 0;
 }

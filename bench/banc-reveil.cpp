@@ -1,10 +1,9 @@
 #include "appli.h"
-#include "echantillon.h"
+#include "banc.h"
 #include "ecoutepassive.h"
 #include "enregistrement.h"
 #include "essais.h"
 #include "son.h"
-#include "tableau.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -14,22 +13,6 @@ namespace {
 
 // The sink measured on, which nothing else keeps awake.
 const QString dormeur = QStringLiteral("dormeur");
-
-// Plays the sound three times, 150 ms apart, so that the sink runs from
-// the first to the last; gives the times of the plays in ms.
-QVector<double> jouer(Son &son)
-{
-    QElapsedTimer horloge;
-    horloge.start();
-    QVector<double> temps;
-    for (int i = 0; i < 3; ++i) {
-        Appli::attendre([&horloge, i] { return horloge.elapsed() >= qint64(150) * i; }, 1000, 1);
-        temps << double(horloge.nsecsElapsed()) / 1e6;
-        son.play();
-    }
-    Appli::attendre([] { return false; }, 700);
-    return temps;
-}
 
 } // namespace
 
@@ -60,14 +43,13 @@ int main(int argc, char *argv[])
     });
     pactl({"set-default-sink", dormeur});
     // What plays already, PulseAudio's keep-awake silence, stays where it was.
-    for (const QString &ligne : pactl({"list", "short", "sink-inputs"}).split('\n'))
-        if (!ligne.isEmpty())
-            pactl({"move-sink-input", ligne.section('\t', 0, 0), "nul"});
+    for (const QString &entree : pactl({"list", "short", "sink-inputs"}).split('\n'))
+        if (!entree.isEmpty())
+            pactl({"move-sink-input", entree.section('\t', 0, 0), "nul"});
     Son son(QStringLiteral(DRAVOUNE_DOSSIER_TIC "/" DRAVOUNE_TIC));
 
     const auto suspendu = [] { return etatSortie(dormeur) == QStringLiteral("SUSPENDED"); };
-    Echantillon reveil, eveille;
-    int entendus = 0;
+    std::vector<double> reveil, eveille;
     for (int essai = 0; essai < essais; ++essai) {
         // The sink woken, so that the recording connects, and left to
         // suspend: both servers wake a sink for a moment as a stream opens
@@ -80,26 +62,38 @@ int main(int argc, char *argv[])
             || !Appli::attendre(suspendu, 30000, 100))
             qFatal("run %d: the recording does not start, or the sink is not suspended", essai + 1);
         const int avant = int(ecoute.echantillons().size());
-        const QVector<double> p = jouer(son);
+        // Three plays 150 ms apart, so that the sink runs from the first to
+        // the last.
+        QElapsedTimer horloge;
+        horloge.start();
+        double p[3];
+        for (int i = 0; i < 3; ++i) {
+            Appli::attendre([&horloge, i] { return horloge.elapsed() >= qint64(150) * i; }, 1000, 1);
+            p[i] = double(horloge.nsecsElapsed()) / 1e6;
+            son.play();
+        }
+        Appli::attendre([] { return false; }, 700);
         const QVector<double> a = Enregistrement::attaquesDe(ecoute.echantillons().mid(avant));
         qInfo("run %d: %d of 3 ticks heard", essai + 1, int(a.size()));
         if (a.size() != 3)
             continue;
-        ++entendus;
-        reveil.ajouter(p[1] - p[0] - 1000 * (a[1] - a[0]));
-        eveille.ajouter(p[2] - p[1] - 1000 * (a[2] - a[1]));
+        reveil.push_back(p[1] - p[0] - 1000 * (a[1] - a[0]));
+        eveille.push_back(p[2] - p[1] - 1000 * (a[2] - a[1]));
     }
     const QString debut = QStringLiteral("First tick into a suspended sink, on ") + serveur;
-    Tableau::imprimer({debut + QStringLiteral(": runs with every tick heard"), QString(),
-                       QStringLiteral("%1 of %2").arg(entendus).arg(essais), QString(), QString(),
-                       QStringLiteral("%1 of %1").arg(essais), Tableau::verdict(entendus == essais)});
-    if (entendus == 0)
-        return 0;
-    const auto chiffres = [](const Echantillon &e) {
-        return Tableau::nombre(e.mediane(), 1) + " / " + Tableau::nombre(e.centile(100), 1);
+    ligne({debut + ": runs with every tick heard", "",
+           QStringLiteral("%1 of %2").arg(reveil.size()).arg(essais), "", "", "",
+           QStringLiteral("%1 of %1").arg(essais), verdict(reveil.size() == size_t(essais))});
+    const auto chiffres = [](const std::vector<double> &e) {
+        return nombre(centile(e, 50), 1) + " / " + nombre(centile(e, 100), 1);
     };
-    Tableau::imprimer({debut + QStringLiteral(": later than the next, median / max (ms)"), QString(),
-                       chiffres(reveil), chiffres(eveille), QString(), QStringLiteral("≤ 30"),
-                       Tableau::verdict(reveil.centile(100) <= 30)});
+    ligne({debut + ": later than the next, median / max (ms)",
+           {},
+           chiffres(reveil),
+           chiffres(eveille),
+           {},
+           {},
+           "≤ 30",
+           verdict(centile(reveil, 100) <= 30)});
     return 0;
 }
