@@ -5,59 +5,40 @@
 #include <QDataStream>
 #include <QIODevice>
 
-FichierIco::FichierIco(const QImage &source)
-    : image(alphaDroit(source))
-{}
-
-QByteArray FichierIco::octets() const
+QByteArray fichierIco(const QImage &source)
 {
-    const QByteArray donnees = pixels() + masque();
+    const QImage image = alphaDroit(source);
+    const int largeur = image.width();
+    const int hauteur = image.height();
+    // Mask rows are padded to whole 32-bit words.
+    const qsizetype octetsParLigne = (qsizetype(largeur) + 31) / 32 * 4;
+    QByteArray masque(octetsParLigne * hauteur, '\0');
+    const auto taille = quint32(4 * qsizetype(largeur) * hauteur + masque.size());
     constexpr quint32 tailleEntete = 40;
-    constexpr quint32 debutImage = 6 + 16;
     QByteArray resultat;
     QDataStream flux(&resultat, QIODevice::WriteOnly);
     flux.setByteOrder(QDataStream::LittleEndian);
-    // Directory: one entry.
+    // Directory: one entry, whose bitmap follows.
     flux << quint16(0) << quint16(1) << quint16(1);
-    flux << quint8(image.width()) << quint8(image.height()) << quint8(0) << quint8(0) << quint16(1)
-         << quint16(32) << quint32(tailleEntete + donnees.size()) << debutImage;
+    flux << quint8(largeur) << quint8(hauteur) << quint8(0) << quint8(0) << quint16(1) << quint16(32)
+         << tailleEntete + taille << quint32(6 + 16);
     // The bitmap header counts the colour rows and the mask rows together,
     // hence twice the height.
-    flux << tailleEntete << qint32(image.width()) << qint32(2 * image.height()) << quint16(1) << quint16(32)
-         << quint32(0) << quint32(donnees.size()) << qint32(0) << qint32(0) << quint32(0) << quint32(0);
-    flux.writeRawData(donnees.constData(), int(donnees.size()));
-    return resultat;
-}
-
-QByteArray FichierIco::pixels() const
-{
-    // Bottom row first, each pixel as B, G, R and straight alpha.
-    QByteArray resultat;
-    for (int y = image.height() - 1; y >= 0; --y) {
-        for (int x = 0; x < image.width(); ++x) {
+    flux << tailleEntete << qint32(largeur) << qint32(2 * hauteur) << quint16(1) << quint16(32) << quint32(0)
+         << taille << qint32(0) << qint32(0) << quint32(0) << quint32(0);
+    // Bottom row first, each pixel a little-endian QRgb: B, G, R and straight
+    // alpha. A set bit of the mask means transparent: readers that ignore
+    // alpha cut the picture along half coverage.
+    for (int y = hauteur - 1; y >= 0; --y) {
+        for (int x = 0; x < largeur; ++x) {
             const QRgb p = image.pixel(x, y);
-            resultat.append(char(qBlue(p)))
-                .append(char(qGreen(p)))
-                .append(char(qRed(p)))
-                .append(char(qAlpha(p)));
+            flux << quint32(p);
+            if (qAlpha(p) < 128) {
+                char &octet = masque[(hauteur - 1 - y) * octetsParLigne + x / 8];
+                octet = char(octet | (0x80 >> (x % 8)));
+            }
         }
     }
-    return resultat;
-}
-
-QByteArray FichierIco::masque() const
-{
-    // A set bit means transparent; readers that ignore alpha cut the picture
-    // along half coverage. Rows are padded to whole 32-bit words.
-    const int octetsParLigne = (image.width() + 31) / 32 * 4;
-    QByteArray resultat;
-    for (int y = image.height() - 1; y >= 0; --y) {
-        QByteArray ligne(octetsParLigne, '\0');
-        for (int x = 0; x < image.width(); ++x) {
-            if (qAlpha(image.pixel(x, y)) < 128)
-                ligne[x / 8] = char(ligne[x / 8] | (0x80 >> (x % 8)));
-        }
-        resultat.append(ligne);
-    }
+    flux.writeRawData(masque.constData(), int(masque.size()));
     return resultat;
 }

@@ -9,18 +9,6 @@
 // Qt's ico writer: it leaves the padding bytes of its mask rows
 // uninitialised, so that the same picture gives a different file from one
 // run to the next.
-class FichierIco
-{
-public:
-    explicit FichierIco(const QImage &source);
-
-    QByteArray octets() const;
-
-private:
-    QByteArray pixels() const;
-    QByteArray masque() const;
-
-    QImage image;
-};
+QByteArray fichierIco(const QImage &source);
 
 #endif

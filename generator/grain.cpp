@@ -1,7 +1,5 @@
 #include "grain.h"
 
-#include "geometrieroue.h"
-
 #include <QTransform>
 
 namespace {
@@ -40,11 +38,6 @@ QPainterPath lentille(qreal largeur)
 Grain::Grain(const QRectF &rectangle)
     : cadre(rectangle)
 {}
-
-QColor Grain::couleur()
-{
-    return QColor(GeometrieRoue::brunGrain);
-}
 
 QPainterPath Grain::chemin(qreal largeurSillon) const
 {

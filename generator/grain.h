@@ -1,7 +1,6 @@
 #ifndef GRAIN_H
 #define GRAIN_H
 
-#include <QColor>
 #include <QLineF>
 #include <QPainterPath>
 #include <QRectF>
@@ -22,8 +21,6 @@ public:
     QPainterPath sillon(qreal largeur) const;
     // Where the groove starts and ends.
     QLineF bouts() const;
-
-    static QColor couleur();
 
 private:
     QTransform ajustement() const;

@@ -1,7 +1,6 @@
-#include "peintrelegende.h"
-
 #include "cellule.h"
 #include "geometrieroue.h"
+#include "peintres.h"
 #include "polices.h"
 #include "texteenarc.h"
 
@@ -31,11 +30,7 @@ const QStringList noms[bandes] = {
 
 } // namespace
 
-PeintreLegende::PeintreLegende(const Polices &policesChargees)
-    : polices(policesChargees)
-{}
-
-QImage PeintreLegende::dessiner() const
+QImage dessinerLegende(const Polices &polices)
 {
     QImage image(largeurLegende, rayonLegende, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);

@@ -1,21 +1,25 @@
-#include "peintremarques.h"
-
 #include "geometrieroue.h"
+#include "peintres.h"
 #include "polices.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QtMath>
 
-PeintreMarques::PeintreMarques(const Polices &policesChargees)
-    : polices(policesChargees)
-{}
+namespace {
 
-QColor PeintreMarques::rouge()
+QPainterPath ligne(const QFont &police, int taille, const QString &texte, const QPointF &milieuBase)
 {
-    return QColor(0xC0, 0x26, 0x2D);
+    QFont f(police);
+    f.setPixelSize(taille);
+    QPainterPath chemin;
+    chemin.addText(0, 0, f, texte);
+    return chemin.translated(milieuBase.x() - chemin.boundingRect().center().x(), milieuBase.y());
 }
 
-QImage PeintreMarques::logoEditeur() const
+} // namespace
+
+QImage logoEditeur(const Polices &polices)
 {
     QImage image(GeometrieRoue::tailleLogo, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -23,7 +27,7 @@ QImage PeintreMarques::logoEditeur() const
     peintre.setRenderHint(QPainter::Antialiasing);
     peintre.setPen(Qt::NoPen);
     const QPointF centre(image.width() / 2.0, 33);
-    peintre.setBrush(rouge());
+    peintre.setBrush(QColor(rougeMarques));
     peintre.drawRect(QRectF(30, centre.y() - 1.5, 56, 3));
     peintre.drawRect(QRectF(image.width() - 86, centre.y() - 1.5, 56, 3));
     peindreEmbleme(peintre, centre, 30);
@@ -36,11 +40,11 @@ QImage PeintreMarques::logoEditeur() const
     return image;
 }
 
-QImage PeintreMarques::logoVarnoze() const
+QImage logoVarnoze(const Polices &polices)
 {
     // Opaque on purpose: the plate is printed, not laid over anything.
     QImage image(229, 72, QImage::Format_RGB32);
-    image.fill(rouge());
+    image.fill(QColor(rougeMarques));
     QPainter peintre(&image);
     peintre.setRenderHint(QPainter::Antialiasing);
     peintre.setPen(QPen(Qt::white, 1.5));
@@ -58,12 +62,12 @@ QImage PeintreMarques::logoVarnoze() const
     return image;
 }
 
-void PeintreMarques::peindreEmbleme(QPainter &peintre, const QPointF &centre, qreal rayon)
+void peindreEmbleme(QPainter &peintre, const QPointF &centre, qreal rayon)
 {
     peintre.save();
     peintre.translate(centre);
     peintre.setPen(Qt::NoPen);
-    peintre.setBrush(rouge());
+    peintre.setBrush(QColor(rougeMarques));
     peintre.drawEllipse(QPointF(), rayon, rayon);
     const qreal trait = 0.09 * rayon;
     const qreal jante = 0.7 * rayon;
@@ -79,14 +83,4 @@ void PeintreMarques::peindreEmbleme(QPainter &peintre, const QPointF &centre, qr
     peintre.setBrush(Qt::white);
     peintre.drawEllipse(QPointF(), 0.16 * rayon, 0.16 * rayon);
     peintre.restore();
-}
-
-QPainterPath PeintreMarques::ligne(const QFont &police, int taille, const QString &texte,
-                                   const QPointF &milieuBase)
-{
-    QFont f(police);
-    f.setPixelSize(taille);
-    QPainterPath chemin;
-    chemin.addText(0, 0, f, texte);
-    return chemin.translated(milieuBase.x() - chemin.boundingRect().center().x(), milieuBase.y());
 }

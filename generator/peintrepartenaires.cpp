@@ -1,7 +1,6 @@
-#include "peintrepartenaires.h"
-
+#include "cellule.h"
 #include "geometrieroue.h"
-#include "peintremarques.h"
+#include "peintres.h"
 #include "polices.h"
 #include "texteenarc.h"
 
@@ -15,13 +14,24 @@ const QColor prune(0x7A, 0x2E, 0x4F);
 const QColor brun(0x4A, 0x32, 0x1E);
 const QColor vert(0x2F, 0x5A, 0x3A);
 
+Cellule tranche(const Cellule &coin, qreal interieur, qreal exterieur, qreal retrait)
+{
+    // Marks keep the same distance, in pixels, from both edges of the wedge.
+    const qreal angle = qRadiansToDegrees(retrait / interieur);
+    return Cellule(interieur, exterieur, coin.angleDebut() + angle, coin.ouverture() - 2 * angle);
+}
+
+void marque(QPainter &peintre, const TexteEnArc &texte, const Cellule &place, qreal tailleMax,
+            const QColor &couleur)
+{
+    const qreal taille = TexteEnArc::taillePour({texte}, {place}, tailleMax, {6, 3.6});
+    peintre.setBrush(couleur);
+    peintre.drawPath(texte.trace(place, taille));
+}
+
 } // namespace
 
-PeintrePartenaires::PeintrePartenaires(const Polices &policesChargees)
-    : polices(policesChargees)
-{}
-
-void PeintrePartenaires::peindre(QPainter &peintre, const Cellule &coin) const
+void peindrePartenaires(QPainter &peintre, const Cellule &coin, const Polices &polices)
 {
     peintre.save();
     peintre.setPen(Qt::NoPen);
@@ -35,7 +45,7 @@ void PeintrePartenaires::peindre(QPainter &peintre, const Cellule &coin) const
            prune);
 
     const Cellule plaque = tranche(coin, 755, 850, 16);
-    peintre.setBrush(PeintreMarques::rouge());
+    peintre.setBrush(QColor(rougeMarques));
     peintre.drawPath(plaque.chemin());
     QFont titre = polices.serif(true);
     titre.setLetterSpacing(QFont::PercentageSpacing, 112);
@@ -49,22 +59,6 @@ void PeintrePartenaires::peindre(QPainter &peintre, const Cellule &coin) const
            tranche(coin, 425, 515, 10), 36, prune);
 
     const qreal rayon = coin.rayonInterieur() + 80;
-    PeintreMarques::peindreEmbleme(peintre, Cellule::point(rayon, coin.angleCentre()), 42);
+    peindreEmbleme(peintre, Cellule::point(rayon, coin.angleCentre()), 42);
     peintre.restore();
-}
-
-Cellule PeintrePartenaires::tranche(const Cellule &coin, qreal interieur, qreal exterieur,
-                                    qreal retrait) const
-{
-    // Marks keep the same distance, in pixels, from both edges of the wedge.
-    const qreal angle = qRadiansToDegrees(retrait / interieur);
-    return Cellule(interieur, exterieur, coin.angleDebut() + angle, coin.ouverture() - 2 * angle);
-}
-
-void PeintrePartenaires::marque(QPainter &peintre, const TexteEnArc &texte, const Cellule &place,
-                                qreal tailleMax, const QColor &couleur) const
-{
-    const qreal taille = TexteEnArc::taillePour({texte}, {place}, tailleMax, {6, 3.6});
-    peintre.setBrush(couleur);
-    peintre.drawPath(texte.trace(place, taille));
 }

@@ -3,7 +3,7 @@
 #include "cellule.h"
 #include "geometrieroue.h"
 #include "grain.h"
-#include "peintrepartenaires.h"
+#include "peintres.h"
 #include "polices.h"
 #include "tablecafes.h"
 
@@ -24,14 +24,11 @@ const QColor couleursFamilles[] = {QColor(0x35, 0x55, 0x7A), QColor(0x4A, 0x71, 
                                    QColor(0xA8, 0x62, 0x1E)};
 const QColor encre(0x2B, 0x1E, 0x14);
 
-// What QColor's floating-point components are: qreal on Qt 5, float on Qt 6.
-using Composante = decltype(QColor().redF());
-
 QColor melange(const QColor &a, const QColor &b, qreal part)
 {
-    return QColor::fromRgbF(Composante(a.redF() * part + b.redF() * (1 - part)),
-                            Composante(a.greenF() * part + b.greenF() * (1 - part)),
-                            Composante(a.blueF() * part + b.blueF() * (1 - part)));
+    return QColor::fromRgbF(float(a.redF() * part + b.redF() * (1 - part)),
+                            float(a.greenF() * part + b.greenF() * (1 - part)),
+                            float(a.blueF() * part + b.blueF() * (1 - part)));
 }
 
 } // namespace
@@ -55,7 +52,7 @@ QImage PeintreRoue::dessiner(QString *erreur) const
     peintre.drawEllipse(Cellule::cercle(rayonRoue));
     peindreCellules(peintre);
     peindreNotes(peintre);
-    PeintrePartenaires(polices).peindre(peintre, cellule(secteurPartenaires, 1, -1));
+    peindrePartenaires(peintre, cellule(secteurPartenaires, 1, -1), polices);
     if (!peindreFamilles(peintre, erreur) || !peindreFiches(peintre, erreur))
         return QImage();
     peindreTraits(peintre);
@@ -118,8 +115,7 @@ QColor PeintreRoue::couleurNom(int cafe) const
     }
     const QColor base = couleurFamille(famille).toHsl();
     const qreal teinte = base.hslHueF() * 360 + (rang - (effectif - 1) / 2.0) * 8;
-    return QColor::fromHslF(Composante(std::fmod(teinte + 360, 360) / 360), Composante(0.45),
-                            Composante(rang % 2 ? 0.7 : 0.78));
+    return QColor::fromHslF(float(std::fmod(teinte + 360, 360) / 360), 0.45F, rang % 2 ? 0.7F : 0.78F);
 }
 
 Cellule PeintreRoue::cellule(int premierSecteur, qreal nombre, int bande)
@@ -173,7 +169,7 @@ void PeintreRoue::peindreNotes(QPainter &peintre) const
             peintre.setBrush(QColor(couleursNotes[notes[i] - 1]));
             peintre.drawPath(case_.chemin());
             const qreal pas = qRadiansToDegrees((largeur + ecart) / case_.rayonMilieu());
-            peintre.setBrush(Grain::couleur());
+            peintre.setBrush(QColor(brunGrain));
             for (int n = 0; n < notes[i]; ++n) {
                 const qreal angle = case_.angleCentre() + ((notes[i] - 1) / 2.0 - n) * pas;
                 peintre.save();

@@ -1,7 +1,8 @@
-#include "peintreson.h"
+#include "peintres.h"
 
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRadialGradient>
 #include <QTransform>
 
@@ -14,10 +15,8 @@ constexpr qreal demiHauteurTete = 12.5;
 
 // The shape filled with the gradient, its edge antialiased. Qt steps a
 // gradient from the first pixel of each run that its rasteriser hands over,
-// and Qt 6 hands a row's fully covered run over apart from the partly
-// covered pixels before it, where Qt 5 hands them over together: a colour
-// within a rounding step of a half would come out one apart. Laid over
-// whole rows, the gradient is the same under both.
+// and starts a new run where a row's full coverage begins: laid over whole
+// rows instead, the gradient is the one the committed pictures have.
 QImage remplie(const QPainterPath &forme, const QGradient &degrade)
 {
     QImage calque(cote, cote, QImage::Format_ARGB32_Premultiplied);
@@ -30,11 +29,33 @@ QImage remplie(const QPainterPath &forme, const QGradient &degrade)
     return calque;
 }
 
+QPainterPath notes()
+{
+    QPainterPath formes;
+    formes.setFillRule(Qt::WindingFill);
+    for (const QPointF &tete : tetes) {
+        QPainterPath ovale;
+        ovale.addEllipse(QPointF(), demiLargeurTete, demiHauteurTete);
+        QTransform pose;
+        pose.translate(tete.x(), tete.y());
+        pose.rotate(-22);
+        formes.addPath(pose.map(ovale));
+        // Stems rise from the right side of the heads, as engraved music has them.
+        const qreal x = tete.x() + demiLargeurTete - 5;
+        formes.addRect(QRectF(x, tete.y() - 72, 6, 70));
+    }
+    const QPointF gauche(tetes[0].x() + demiLargeurTete - 5, tetes[0].y() - 76);
+    const QPointF droite(tetes[1].x() + demiLargeurTete + 1, tetes[1].y() - 76);
+    QPolygonF poutre;
+    poutre << gauche << droite << droite + QPointF(0, 17) << gauche + QPointF(0, 17);
+    formes.addPolygon(poutre);
+    formes.closeSubpath();
+    return formes.simplified();
+}
+
 } // namespace
 
-PeintreSon::PeintreSon() = default;
-
-QImage PeintreSon::dessiner(bool barre) const
+QImage dessinerSon(bool barre)
 {
     QImage image(cote, cote, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -69,28 +90,4 @@ QImage PeintreSon::dessiner(bool barre) const
         peintre.drawLine(diagonale);
     }
     return image;
-}
-
-QPainterPath PeintreSon::notes()
-{
-    QPainterPath formes;
-    formes.setFillRule(Qt::WindingFill);
-    for (const QPointF &tete : tetes) {
-        QPainterPath ovale;
-        ovale.addEllipse(QPointF(), demiLargeurTete, demiHauteurTete);
-        QTransform pose;
-        pose.translate(tete.x(), tete.y());
-        pose.rotate(-22);
-        formes.addPath(pose.map(ovale));
-        // Stems rise from the right side of the heads, as engraved music has them.
-        const qreal x = tete.x() + demiLargeurTete - 5;
-        formes.addRect(QRectF(x, tete.y() - 72, 6, 70));
-    }
-    const QPointF gauche(tetes[0].x() + demiLargeurTete - 5, tetes[0].y() - 76);
-    const QPointF droite(tetes[1].x() + demiLargeurTete + 1, tetes[1].y() - 76);
-    QPolygonF poutre;
-    poutre << gauche << droite << droite + QPointF(0, 17) << gauche + QPointF(0, 17);
-    formes.addPolygon(poutre);
-    formes.closeSubpath();
-    return formes.simplified();
 }

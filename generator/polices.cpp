@@ -3,33 +3,25 @@
 #include <QDir>
 #include <QFontDatabase>
 
-Polices::Polices()
-    : dossier(),
-      familleSans(),
-      familleSerif()
-{}
-
 bool Polices::charger(const QString &repertoire, QString *erreur)
 {
-    dossier = repertoire;
+    // The family of each face; the bold ones share their regular's.
+    const auto ajouter = [&](const char *fichier, QString *famille) {
+        const QString chemin = QDir(repertoire).filePath(QLatin1String(fichier));
+        const QStringList familles =
+            QFontDatabase::applicationFontFamilies(QFontDatabase::addApplicationFont(chemin));
+        if (familles.isEmpty())
+            *erreur = QStringLiteral("cannot load font %1 (package fonts-dejavu-core)").arg(chemin);
+        else
+            *famille = familles.first();
+        return !familles.isEmpty();
+    };
     QString gras;
-    return ajouter(QStringLiteral("DejaVuSans.ttf"), &familleSans, erreur)
-           && ajouter(QStringLiteral("DejaVuSans-Bold.ttf"), &gras, erreur)
-           && ajouter(QStringLiteral("DejaVuSerif.ttf"), &familleSerif, erreur)
-           && ajouter(QStringLiteral("DejaVuSerif-Bold.ttf"), &gras, erreur);
+    return ajouter("DejaVuSans.ttf", &familleSans) && ajouter("DejaVuSans-Bold.ttf", &gras)
+           && ajouter("DejaVuSerif.ttf", &familleSerif) && ajouter("DejaVuSerif-Bold.ttf", &gras);
 }
 
-QFont Polices::sans(bool gras) const
-{
-    return police(familleSans, gras);
-}
-
-QFont Polices::serif(bool gras) const
-{
-    return police(familleSerif, gras);
-}
-
-QFont Polices::police(const QString &famille, bool gras) const
+QFont Polices::police(const QString &famille, bool gras)
 {
     QFont resultat(famille);
     resultat.setBold(gras);
@@ -38,17 +30,4 @@ QFont Polices::police(const QString &famille, bool gras) const
     resultat.setHintingPreference(QFont::PreferNoHinting);
     resultat.setKerning(true);
     return resultat;
-}
-
-bool Polices::ajouter(const QString &fichier, QString *famille, QString *erreur)
-{
-    const QString chemin = QDir(dossier).filePath(fichier);
-    const int id = QFontDatabase::addApplicationFont(chemin);
-    const QStringList familles = QFontDatabase::applicationFontFamilies(id);
-    if (id < 0 || familles.isEmpty()) {
-        *erreur = QStringLiteral("cannot load font %1 (package fonts-dejavu-core)").arg(chemin);
-        return false;
-    }
-    *famille = familles.first();
-    return true;
 }

@@ -9,18 +9,14 @@
 class Polices
 {
 public:
-    Polices();
-
     bool charger(const QString &repertoire, QString *erreur);
 
-    QFont sans(bool gras) const;
-    QFont serif(bool gras) const;
+    QFont sans(bool gras) const { return police(familleSans, gras); }
+    QFont serif(bool gras) const { return police(familleSerif, gras); }
 
 private:
-    QFont police(const QString &famille, bool gras) const;
-    bool ajouter(const QString &fichier, QString *famille, QString *erreur);
+    static QFont police(const QString &famille, bool gras);
 
-    QString dossier;
     QString familleSans;
     QString familleSerif;
 };

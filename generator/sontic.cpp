@@ -2,6 +2,7 @@
 
 #include "wav.h"
 
+#include <QVector>
 #include <QtEndian>
 #include <QtMath>
 
@@ -31,15 +32,12 @@ constexpr double poidsImpact = 0.5;
 // Rise time, so that the first sample does not jump from silence.
 constexpr double attaque = 0.0002;
 constexpr double crete = 0.7;
+constexpr int frequence = 44100;
+constexpr int nombre = int(duree * frequence);
 
 } // namespace
 
-SonTic::SonTic()
-    : frequence(44100),
-      nombre(int(duree * 44100))
-{}
-
-QVector<qint16> SonTic::echantillons() const
+QByteArray sonTic()
 {
     // A fixed xorshift generator, so that the file is the same on every run.
     quint32 etat = 0x5EED7AC;
@@ -60,20 +58,13 @@ QVector<qint16> SonTic::echantillons() const
         signal[i] = v * qMin(1.0, t / attaque);
         maximum = qMax(maximum, std::abs(signal[i]));
     }
-    QVector<qint16> resultat(nombre);
+    QByteArray pcm(2 * qsizetype(nombre), Qt::Uninitialized);
     const int fondu = frequence / 200;
-    for (int i = 0; i < nombre; ++i) {
+    for (qsizetype i = 0; i < nombre; ++i) {
         // A short fade keeps the cut at the end from clicking on its own.
         const double enveloppe = qMin(1.0, double(nombre - i) / fondu);
-        resultat[i] = qint16(std::lround(signal[i] / maximum * crete * enveloppe * 32767));
+        qToLittleEndian(qint16(std::lround(signal[i] / maximum * crete * enveloppe * 32767)),
+                        pcm.data() + 2 * i);
     }
-    return resultat;
-}
-
-QByteArray SonTic::wav() const
-{
-    const QVector<qint16> donnees = echantillons();
-    QByteArray pcm(donnees.size() * 2, Qt::Uninitialized);
-    qToLittleEndian<qint16>(donnees.constData(), donnees.size(), pcm.data());
     return ecrireWav({{frequence, 1, 16}, pcm});
 }

@@ -8,10 +8,8 @@
 
 namespace {
 
-const QStringList colonnes = {QStringLiteral("famille"),          QStringLiteral("nom"),
-                              QStringLiteral("caracteristiques"), QStringLiteral("origine"),
-                              QStringLiteral("force_corps"),      QStringLiteral("acidite"),
-                              QStringLiteral("amertume"),         QStringLiteral("cafeine")};
+const QStringList colonnes =
+    QStringLiteral("famille nom caracteristiques origine force_corps acidite amertume cafeine").split(' ');
 
 QStringList lignesDe(const QString &champ)
 {
@@ -44,10 +42,6 @@ bool lireNote(const QString &champ, int *note)
 }
 
 } // namespace
-
-TableCafes::TableCafes()
-    : liste()
-{}
 
 bool TableCafes::charger(const QString &chemin, QString *erreur)
 {

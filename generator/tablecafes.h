@@ -10,8 +10,6 @@
 class TableCafes
 {
 public:
-    TableCafes();
-
     bool charger(const QString &chemin, QString *erreur);
 
     const QVector<Cafe> &cafes() const { return liste; }
