@@ -30,7 +30,6 @@ int main(int argc, char *argv[])
     QCoreApplication application(argc, argv);
     const int essais = qMax(1, QCoreApplication::arguments().value(1, QStringLiteral("10")).toInt());
     const bool pipewire = pactl({"info"}).contains(QStringLiteral("on PipeWire"));
-    const QString serveur = pipewire ? QStringLiteral("PipeWire") : QStringLiteral("PulseAudio");
     // WirePlumber suspends an idle sink by itself; PulseAudio with its
     // module, as its stock configuration loads it.
     QStringList modules = {pactl({"load-module", "module-null-sink", "sink_name=" + dormeur})};
@@ -80,7 +79,8 @@ int main(int argc, char *argv[])
         reveil.push_back(p[1] - p[0] - 1000 * (a[1] - a[0]));
         eveille.push_back(p[2] - p[1] - 1000 * (a[2] - a[1]));
     }
-    const QString debut = QStringLiteral("First tick into a suspended sink, on ") + serveur;
+    const QString debut =
+        QStringLiteral("First tick into a suspended sink, on ") + (pipewire ? "PipeWire" : "PulseAudio");
     ligne({debut + ": runs with every tick heard", "",
            QStringLiteral("%1 of %2").arg(reveil.size()).arg(essais), "", "", "",
            QStringLiteral("%1 of %1").arg(essais), verdict(reveil.size() == size_t(essais))});
