@@ -38,10 +38,7 @@
 #   bureau.sh stop DIR             stops it; so does the end of the process
 #                                  that started it
 set -eu
-usage() {
-    sed -n '/^#   bureau.sh start/,/^set/s/^# //p' "$0" >&2
-    exit 2
-}
+usage() { sed -n '/^#   bureau.sh start/,/^set/s/^# //p' "$0" >&2; exit 2; }
 [ $# -ge 2 ] || usage
 dir=$2
 LARGEUR=2560
@@ -125,9 +122,7 @@ son() {
     liste=
 }
 
-x11() {
-    DISPLAY=$X11_DISPLAY "$@"
-}
+x11() { DISPLAY=$X11_DISPLAY "$@"; }
 
 # Weston's scene graph: every surface, its process and its place.
 scene() {
@@ -147,11 +142,6 @@ $(scene | awk -v pid="PID $1," '
     END { $0 = o " " p; gsub(/->/, " "); gsub(/[^-0-9]+/, " "); print }')
 EOF
     [ -n "$y" ]
-}
-
-affichage_x() {
-    lancer openbox.log openbox
-    attendre 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
 }
 
 affichage_wayland() {
@@ -196,7 +186,12 @@ start)
         "PULSE_SERVER=unix:$dir/run/pulse/native" "PULSE_COOKIE=$dir/cookie" LANG=C.UTF-8 \
         "DRAVOUNE_BUREAU=$dir" >"$dir/env"
     adopter
-    if [ -n "$wayland" ]; then affichage_wayland; else affichage_x; fi
+    if [ -n "$wayland" ]; then
+        affichage_wayland
+    else
+        lancer openbox.log openbox
+        attendre 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
+    fi
     son
     # It lives as long as the process that started it: a run that ends
     # without stopping it (ctest --stop-on-failure, an interrupt) stops it
@@ -204,26 +199,19 @@ start)
     lancer gardien.log garder "$PPID"
     exit 0
     ;;
-stop)
-    arreter son.pids
-    arreter pids
-    exit 0
-    ;;
+stop) arreter son.pids && arreter pids && exit 0 ;;
 exec | son | fenetre | titre | icone | geometrie | photo | pointeur | fermer) adopter ;;
 *) usage ;;
 esac
 case $1-$ecran in
-exec-*)
-    shift 2
-    exec "$@"
-    ;;
+exec-*) shift 2 && exec "$@" ;;
 son-*) if [ "$3" = stop ]; then arreter son.pids; else son; fi ;;
 fenetre-*)
     # A program's other native windows (its GL surface, its buttons) are
     # not managed.
     pid=$3
     for _ in $(seq 100); do
-        if [ $ecran = wayland ]; then
+        if [ "$ecran" = wayland ]; then
             cadre "$pid" || { sleep 0.2; continue; }
             # Weston puts a new window anywhere, half off the output if it
             # grows: dragged by its title bar to the top-left corner, under
@@ -234,10 +222,7 @@ fenetre-*)
                 mousemove $((LARGEUR - 1)) $((HAUTEUR - 1))
             # A window still growing as it was grabbed stays put: again.
             for _ in $(seq 25); do
-                if scene | grep -A1 "xdg_toplevel, PID $pid," | grep -q 'position: (0, 32)'; then
-                    echo "$pid"
-                    exit 0
-                fi
+                ! { cadre "$pid" && [ "$x $y" = "0 32" ]; } || { echo "$pid"; exit 0; }
                 sleep 0.2
             done
         else
@@ -266,10 +251,7 @@ photo-wayland)
     convert "$photos"/*.png -crop "$((d - g))x$((b - h))+$g+$h" +repage ppm:-
     ;;
 photo-x) import -window "$3" ppm:- ;;
-pointeur-*)
-    shift 2
-    x11 xdotool "$@"
-    ;;
+pointeur-*) shift 2 && x11 xdotool "$@" ;;
 fermer-wayland)
     # The close button at the right of the title bar that Qt draws.
     cadre "$3"

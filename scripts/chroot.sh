@@ -63,12 +63,9 @@ if [ ! -x "$racine/bin/sh" ]; then
     echo "deb $miroir $version-updates main" >>"$racine/etc/apt/sources.list"
 fi
 cp /etc/resolv.conf "$racine/etc/resolv.conf"
-for point in $points; do
-    if [ "$point" = proc ]; then
-        mount -t proc proc "$racine/proc"
-    else
-        mount --bind "/$point" "$racine/$point"
-    fi
+mount -t proc proc "$racine/proc"
+for point in ${points#proc }; do
+    mount --bind "/$point" "$racine/$point"
 done
 
 rm -rf "$racine/root/dravoune"
