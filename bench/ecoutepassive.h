@@ -11,6 +11,10 @@ struct pa_threaded_mainloop;
 // What a sink plays, recorded from its monitor (16-bit mono samples at
 // 44.1 kHz) without keeping the sink awake: a suspended sink stays
 // suspended until something plays into it, and the recording starts then.
+// A loop and context of its own, not FluxSon's: it connects once, before
+// its loop runs, and a lost server ends the measurement, where FluxSon
+// connects again at the first play after the server left, under the
+// running loop's lock. The three libpulse types above are all they share.
 class EcoutePassive
 {
 public:
