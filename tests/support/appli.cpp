@@ -11,20 +11,6 @@
 #include <cmath>
 #include <cstdio>
 
-namespace {
-
-// The pointer's circle, as a share of the wheel's radius.
-constexpr double rayonGeste = 0.62;
-
-} // namespace
-
-Appli::Appli()
-    : env(QProcessEnvironment::systemEnvironment()),
-      programme(),
-      fenetre(),
-      sortie()
-{}
-
 Appli::~Appli()
 {
     programme.kill();
@@ -44,18 +30,13 @@ bool Appli::demarrer(const QString &dossierTravail, const QStringList &commande)
         programme.waitForStarted(10000) && bureau({"fenetre", QString::number(programme.processId())}, &id);
     fenetre = QString::fromLatin1(id.trimmed());
     // Shown once the first frame is on the screen.
-    return visible && programme.state() == QProcess::Running
+    return visible && enMarche()
            && attendre(
                [this] {
                    const QImage e = ecran();
                    return !e.isNull() && e.pixel(0, e.height() - 1) == grisFond;
                },
                20000);
-}
-
-QProcessEnvironment &Appli::environnement()
-{
-    return env;
 }
 
 QByteArray Appli::messages()
@@ -65,41 +46,17 @@ QByteArray Appli::messages()
     return sortie;
 }
 
-qint64 Appli::pid() const
+QByteArray Appli::reponse(const char *commande) const
 {
-    return programme.processId();
-}
-
-bool Appli::enMarche() const
-{
-    return programme.state() == QProcess::Running;
-}
-
-QString Appli::titre() const
-{
-    QByteArray t;
-    bureau({"titre", fenetre}, &t);
-    return QString::fromUtf8(t).trimmed();
-}
-
-bool Appli::icone() const
-{
-    return bureau({"icone", fenetre});
+    QByteArray texte;
+    bureau({commande, fenetre}, &texte);
+    return texte;
 }
 
 QRect Appli::geometrie() const
 {
-    QByteArray texte;
-    bureau({"geometrie", fenetre}, &texte);
-    const QList<QByteArray> g = texte.simplified().split(' ');
+    const QList<QByteArray> g = reponse("geometrie").simplified().split(' ');
     return g.size() == 4 ? QRect(g[0].toInt(), g[1].toInt(), g[2].toInt(), g[3].toInt()) : QRect();
-}
-
-QImage Appli::ecran() const
-{
-    QByteArray image;
-    bureau({"photo", fenetre}, &image);
-    return QImage::fromData(image, "PPM").convertToFormat(QImage::Format_RGB32);
 }
 
 QImage Appli::ecranImmobile() const
@@ -121,9 +78,10 @@ Appli::Geste Appli::glisser(double depart, double angle, double pas, double dern
 {
     const QRect g = geometrie();
     const int rayon = g.height() / 2;
-    // Points relative to the centre, counter-clockwise on the screen.
+    // Points relative to the centre, counter-clockwise on the screen, on a
+    // circle at a fixed share of the wheel's radius.
     const auto point = [&](double degres) {
-        const double t = qDegreesToRadians(degres), r = rayonGeste * rayon;
+        const double t = qDegreesToRadians(degres), r = 0.62 * rayon;
         return QPoint(qRound(r * std::cos(t)), -qRound(r * std::sin(t)));
     };
     const auto versEcran = [&](const QPoint &p) {

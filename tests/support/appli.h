@@ -19,7 +19,6 @@ public:
         double dernierPas; // the last move's share of it
     };
 
-    Appli();
     // Passes on what the program printed, for the test's log.
     ~Appli();
 
@@ -30,18 +29,21 @@ public:
                   const QStringList &commande = {QStringLiteral(DRAVOUNE_PROGRAMME)});
     // The environment demarrer() gives the program: the test's own, unless
     // changed before.
-    QProcessEnvironment &environnement();
+    QProcessEnvironment &environnement() { return env; }
     // Whatever the program has printed so far, on either channel.
     QByteArray messages();
-    qint64 pid() const;
-    bool enMarche() const;
+    qint64 pid() const { return programme.processId(); }
+    bool enMarche() const { return programme.state() == QProcess::Running; }
 
-    QString titre() const;
+    QString titre() const { return QString::fromUtf8(reponse("titre")).trimmed(); }
     // Whether the desktop can show the window's icon.
-    bool icone() const;
+    bool icone() const { return bureau({"icone", fenetre}); }
     // The window's inside, in the pointer's coordinates.
     QRect geometrie() const;
-    QImage ecran() const;
+    QImage ecran() const
+    {
+        return QImage::fromData(reponse("photo"), "PPM").convertToFormat(QImage::Format_RGB32);
+    }
     // The window once two screenshots in a row agree; null if it never settles.
     QImage ecranImmobile() const;
 
@@ -63,7 +65,10 @@ public:
     static bool attendre(const std::function<bool()> &condition, int delaiMs, int intervalleMs = 20);
 
 private:
-    QProcessEnvironment env;
+    // What the desktop's script answers to a command about the window.
+    QByteArray reponse(const char *commande) const;
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     QProcess programme;
     QString fenetre;
     QByteArray sortie;

@@ -21,9 +21,7 @@ constexpr double memeTic = 0.1;
 } // namespace
 
 Enregistrement::Enregistrement(const QString &sortie)
-    : sortie(sortie),
-      dossier(),
-      enregistreur()
+    : sortie(sortie)
 {
     enregistreur.setStandardOutputFile(dossier.filePath(QStringLiteral("nul.raw")));
 }
