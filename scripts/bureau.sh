@@ -65,12 +65,12 @@ attendre() {
 }
 
 # In the background, with no tie to the caller's output: CTest waits for
-# that to close.
+# that to close. A subshell, so that a function keeps no copy of it.
 # The audio server's processes are listed apart: it stops and starts alone.
 lancer() {
     journal=$1
     shift
-    "$@" </dev/null >"$dir/$journal" 2>&1 &
+    ("$@") </dev/null >"$dir/$journal" 2>&1 &
     echo $! >>"$dir/${liste:-pids}"
 }
 
