@@ -51,26 +51,8 @@ bool FenetreGL::event(QEvent *e)
         QCoreApplication::sendEvent(&surface, copie.get());
         return true;
     }
-    case QEvent::Expose:
-        if (!contexte)
-            leverVoisins();
-        dessiner();
-        return QWindow::event(e);
-    default: return QWindow::event(e);
+    case QEvent::Expose: dessiner(); break;
+    default: break;
     }
-}
-
-// The window, made once the surface shows, is stacked over the widgets
-// that its parent draws: those over the surface get windows of their own,
-// raised over it.
-void FenetreGL::leverVoisins()
-{
-    if (!surface.parentWidget())
-        return;
-    const QObjectList &voisins = surface.parentWidget()->children();
-    for (qsizetype i = voisins.indexOf(&surface) + 1; i < voisins.size(); ++i)
-        if (auto *voisin = qobject_cast<QWidget *>(voisins[i])) {
-            voisin->setAttribute(Qt::WA_NativeWindow);
-            voisin->windowHandle()->raise();
-        }
+    return QWindow::event(e);
 }

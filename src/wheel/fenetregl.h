@@ -11,8 +11,7 @@ class SurfaceGL;
 // On X, the surface's frames go to this OpenGL window, in a window
 // container that fills the surface: made current, painted, swapped, with
 // none of the compositing of a QOpenGLWidget (three passes over the window
-// a frame). Its pointer events are the surface's; the widgets over the
-// surface get native windows of their own, raised over it.
+// a frame). Its pointer events are the surface's.
 class FenetreGL : public QWindow
 {
 public:
@@ -26,8 +25,6 @@ protected:
     bool event(QEvent *e) override;
 
 private:
-    void leverVoisins();
-
     SurfaceGL &surface;
     // Made at the first frame; a member, so destroyed before its window.
     std::unique_ptr<QOpenGLContext> contexte;

@@ -19,8 +19,10 @@ SurfaceGL::SurfaceGL(QWidget *parent)
     disposition->setContentsMargins(0, 0, 0, 0);
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
         // The window goes into this widget's own: one made later would
-        // cover it. Painted on screen, the widget has no buffer of its own
-        // to copy to the screen at each frame under the window.
+        // cover it. Qt makes the widget's siblings native too, stacked in
+        // their order: those made after it, the sound button, stay over it.
+        // Painted on screen, the widget has no buffer of its own to copy to
+        // the screen at each frame under the window.
         setAttribute(Qt::WA_NativeWindow);
         setAttribute(Qt::WA_PaintOnScreen);
         fenetre = new FenetreGL(*this);
