@@ -46,9 +46,9 @@ run() {
     sh "$bureau" start "$tmp"
     sh "$bureau" exec "$tmp" ./dravoune & pid=$!
     w=$(sh "$bureau" fenetre "$tmp" "$pid")
-    # Until the window shows the wheel's colours: one not painted yet is
-    # black or grey.
-    for _ in $(seq 40); do
+    # Until the window shows the wheel's colours, for up to a minute: one
+    # not painted yet is black or grey.
+    for _ in $(seq 120); do
         sleep 0.5
         sh "$bureau" photo "$tmp" "$w" | convert ppm:- "$shot"
         [ "$(convert "$shot" -colorspace HSL -format "%[fx:mean.g > 0.1]" info:)" = 0 ] || break
