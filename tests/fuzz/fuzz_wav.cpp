@@ -15,8 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t taille)
     // What is played is whole frames taken from the file, and the file the
     // program would write of it reads back the same.
     const Wav relu = lireWav(ecrireWav(wav));
-    if (wav.pcm.size() % wav.format.bytesPerFrame() != 0 || wav.pcm.size() > octets.size()
-        || !octets.contains(wav.pcm) || relu.format != wav.format || relu.pcm != wav.pcm)
+    if (wav.pcm.size() % wav.format.octetsParTrame() != 0 || wav.pcm.size() > octets.size()
+        || !octets.contains(wav.pcm) || !(relu.format == wav.format) || relu.pcm != wav.pcm)
         std::abort();
     return 0;
 }
