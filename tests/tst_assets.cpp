@@ -235,10 +235,9 @@ private slots:
         QFETCH(QString, valeur);
         QFETCH(QString, message);
         QStringList lignes = QString::fromUtf8(lire(QStringLiteral(DRAVOUNE_TABLE_CAFES))).split('\n');
-        const int n = int(std::find_if(lignes.begin(), lignes.end(),
-                                       [](const QString &l) { return !l.startsWith('#'); })
-                          - lignes.begin())
-                      + ligne;
+        int n = ligne;
+        while (lignes[n - ligne].startsWith('#'))
+            ++n;
         QStringList champs = lignes[n].split('\t');
         for (int i = 0; i < nombre; ++i)
             champs.removeAt(champ);

@@ -1,3 +1,4 @@
+#include "appli.h"
 #include "enregistrement.h"
 #include "essais.h"
 #include "son.h"
@@ -36,14 +37,6 @@ QString sonLong(const QTemporaryDir &dossier)
 }
 
 const QString tic = QStringLiteral(DRAVOUNE_DOSSIER_TIC "/" DRAVOUNE_TIC);
-
-// Stops or starts the desktop's audio server.
-bool serveur(const char *action)
-{
-    return QProcess::execute("sh",
-                             {DRAVOUNE_BUREAU_SH, "son", qEnvironmentVariable("DRAVOUNE_BUREAU"), action})
-           == 0;
-}
 
 // How many of the audio server's clients are this process; -1 when pactl
 // gets no answer.
@@ -175,14 +168,14 @@ private slots:
     void serveurPerdu()
     {
         QFETCH(bool, avant);
-        auto serveurLa = qScopeGuard([] { serveur("start"); });
+        auto serveurLa = qScopeGuard([] { Appli::bureau({"son", "start"}); });
         if (avant)
-            QVERIFY(serveur("stop"));
+            QVERIFY(Appli::bureau({"son", "stop"}));
         Son son(tic);
         if (!avant) {
             // The recording's opening burst may hold the sound before.
             QVERIFY(entendus(son, 3) >= 3);
-            QVERIFY(serveur("stop"));
+            QVERIFY(Appli::bureau({"son", "stop"}));
         }
         // Far above what five plays take, far below a wait for the server.
         QElapsedTimer chrono;
@@ -191,7 +184,7 @@ private slots:
             son.play();
         const qint64 ms = chrono.elapsed();
         QVERIFY2(ms < 500, qPrintable(QString("5 ticks took %1 ms").arg(ms)));
-        QVERIFY(serveur("start"));
+        QVERIFY(Appli::bureau({"son", "start"}));
         serveurLa.dismiss();
         // The first tick connects; one that comes while it does starts the
         // sound again rather than after it. The recording may begin with
@@ -247,8 +240,8 @@ private slots:
         QFETCH(bool, relance);
         Son son(tic);
         if (relance) {
-            QVERIFY(serveur("stop"));
-            QVERIFY(serveur("start"));
+            QVERIFY(Appli::bureau({"son", "stop"}));
+            QVERIFY(Appli::bureau({"son", "start"}));
         }
         QVERIFY(entendus(son, 1) >= 1);
         const QString numero = pactl({"load-module", "module-null-sink", "sink_name=autre"});
