@@ -2,6 +2,7 @@
 # Set-up for a Debian 12 or 13 machine.
 #   ./dev.sh run    install, build and start Dravoune
 #   ./dev.sh test   install, build and run the whole test suite
+#   ./dev.sh checks the static checks and the checked builds, once built
 set -eu
 cd "$(dirname "$0")"
 
@@ -57,17 +58,31 @@ run() {
     echo "No display: Dravoune ran on a virtual one. Screenshot: $shot"
 }
 
-# The static checks, then the tests of each build: the normal one, on X
-# and Wayland, the program's again under AddressSanitizer and UBSan, and
-# the fuzz target (clang). Each run starts the private desktops it needs and
-# stops them.
+# The static checks and the sanitized and fuzzing builds (clang), which
+# run_tests runs beside the tests of the first build.
+checks() {
+    scripts/lint.sh
+    build asan
+    build fuzz
+}
+
+# The tests of each build: the normal one, on X and Wayland, the
+# program's again under AddressSanitizer and UBSan, and the fuzz targets.
+# Each run starts the private desktops it needs and stops them. The first
+# build's tests mostly wait on their desktops: the checks and the other
+# builds run meanwhile, at the lowest priority, and print once it is over.
 run_tests() {
     build dev
-    scripts/lint.sh
-    ctest --preset dev
-    build asan
+    journal=$(mktemp)
+    nice -n 19 ./dev.sh checks >"$journal" 2>&1 &
+    pid=$!
+    trap 'kill "$pid" 2>/dev/null || true; rm -f "$journal"' EXIT
+    statut=0
+    ctest --preset dev || statut=$?
+    wait "$pid" || { cat "$journal"; echo "dev.sh: the static checks or a build failed" >&2; exit 1; }
+    cat "$journal"
+    [ "$statut" -eq 0 ] || exit "$statut"
     ctest --preset asan
-    build fuzz
     ctest --preset fuzz
 }
 
@@ -75,5 +90,6 @@ run_tests() {
 case "${1:-}" in
     run) install_packages $RUN_PACKAGES; build dev -DBUILD_TESTING=OFF; run ;;
     test) install_packages $TEST_PACKAGES; run_tests ;;
-    *) echo "usage: $0 run|test" >&2; exit 2 ;;
+    checks) checks ;;
+    *) echo "usage: $0 run|test|checks" >&2; exit 2 ;;
 esac
