@@ -8,12 +8,7 @@
 #include "geometrieroue.h"
 #include "wav.h"
 
-#include <QDirIterator>
-#include <QFile>
 #include <QImageReader>
-#include <QProcess>
-#include <QtEndian>
-#include <QtMath>
 #include <QtTest>
 
 #include <cmath>
@@ -107,13 +102,11 @@ private slots:
         QCOMPARE(int(o[25]), 6);
         const QImage img = image(nom);
         QCOMPARE(qAlpha(img.pixel(img.width() - 1, 0)), 0);
-        bool droit = false;
-        for (int y = 0; y < img.height() && !droit; ++y)
-            for (int x = 0; x < img.width() && !droit; ++x) {
-                const QRgb p = img.pixel(x, y);
-                droit = qAlpha(p) > 0 && qMax(qMax(qRed(p), qGreen(p)), qBlue(p)) > qAlpha(p);
-            }
-        QVERIFY(droit);
+        // ARGB32 rows have no padding.
+        const auto *p = reinterpret_cast<const QRgb *>(img.constBits());
+        QVERIFY(std::any_of(p, p + img.sizeInBytes() / 4, [](QRgb c) {
+            return qAlpha(c) > 0 && qMax(qMax(qRed(c), qGreen(c)), qBlue(c)) > qAlpha(c);
+        }));
     }
 
     // Transparent outside the disc, opaque inside, with at most a pixel and
@@ -121,16 +114,14 @@ private slots:
     void roueOpaque()
     {
         const QImage roue = image(QStringLiteral("dravoune.png"));
-        for (int y = 0; y < roue.height(); ++y) {
-            const QRgb *ligne = reinterpret_cast<const QRgb *>(roue.constScanLine(y));
+        for (int y = 0; y < roue.height(); ++y)
             for (int x = 0; x < roue.width(); ++x) {
                 const qreal r = std::hypot(x + 0.5 - centreRoue.x(), y + 0.5 - centreRoue.y());
-                if ((r > GeometrieRoue::rayonRoue + 1.5 && qAlpha(ligne[x]) != 0)
-                    || (r < GeometrieRoue::rayonRoue - 1.5 && qAlpha(ligne[x]) != 255))
-                    QFAIL(
-                        qPrintable(QStringLiteral("alpha %1 at %2,%3").arg(qAlpha(ligne[x])).arg(x).arg(y)));
+                const int alpha = qAlpha(roue.pixel(x, y));
+                if ((r > GeometrieRoue::rayonRoue + 1.5 && alpha != 0)
+                    || (r < GeometrieRoue::rayonRoue - 1.5 && alpha != 255))
+                    QFAIL(qPrintable(QStringLiteral("alpha %1 at %2,%3").arg(alpha).arg(x).arg(y)));
             }
-        }
     }
 
     // The legend's white arcs and the wheel's dark circles, found in the
@@ -205,34 +196,33 @@ private slots:
         QVERIFY2(crete > 8000 && crete < 32767, qPrintable(QString::number(crete)));
     }
 
-    // Each row replaces some fields of the header (line 0) or of the first
-    // coffee (line 1) by a value; a null value leaves them out.
+    // Each row replaces `nombre` fields of the header (line 0) or of the
+    // first coffee (line 1), from `champ` on, by a value; a null value
+    // leaves them out.
     void assetsRedessinesOuTableRefusee_data()
     {
         QTest::addColumn<int>("ligne");
         QTest::addColumn<int>("champ");
-        QTest::addColumn<int>("nombre");
         QTest::addColumn<QString>("valeur");
+        QTest::addColumn<int>("nombre");
         QTest::addColumn<QString>("message"); // empty: the assets are drawn
-        QTest::newRow("as committed") << 1 << 0 << 0 << QString() << QString();
-        QTest::newRow("bad score") << 1 << 5 << 1 << "5"
-                                   << "scores run from 1 to 4";
-        QTest::newRow("missing columns") << 1 << 3 << 2 << QString() << "6 columns instead of 8";
-        QTest::newRow("header") << 0 << 5 << 1 << QString() << "expected the header";
-        QTest::newRow("text too long") << 1 << 1 << 1 << "Un nom bien trop long pour sa case"
-                                       << "does not fit its cell";
-        QTest::newRow("caffeine") << 1 << 7 << 1 << "2.2%"
-                                  << "caffeine is written like";
-        QTest::newRow("one coffee less") << 1 << 0 << 8 << ""
-                                         << "12 coffees, the wheel has room for exactly 13";
+        QTest::newRow("as committed") << 1 << 0 << QString() << 0 << QString();
+        QTest::newRow("bad score") << 1 << 5 << "5" << 1 << "scores run from 1 to 4";
+        QTest::newRow("missing columns") << 1 << 3 << QString() << 2 << "6 columns instead of 8";
+        QTest::newRow("header") << 0 << 5 << QString() << 1 << "expected the header";
+        QTest::newRow("text too long")
+            << 1 << 1 << "Un nom bien trop long pour sa case" << 1 << "does not fit its cell";
+        QTest::newRow("caffeine") << 1 << 7 << "2.2%" << 1 << "caffeine is written like";
+        QTest::newRow("one coffee less")
+            << 1 << 0 << "" << 8 << "12 coffees, the wheel has room for exactly 13";
     }
 
     void assetsRedessinesOuTableRefusee()
     {
         QFETCH(int, ligne);
         QFETCH(int, champ);
-        QFETCH(int, nombre);
         QFETCH(QString, valeur);
+        QFETCH(int, nombre);
         QFETCH(QString, message);
         QStringList lignes = QString::fromUtf8(lire(QStringLiteral(DRAVOUNE_TABLE_CAFES))).split('\n');
         int n = ligne;

@@ -25,11 +25,6 @@ QPoint surCercle(double degres, double rayon = 1000.0)
     return centre + QPoint(qRound(rayon * std::cos(a)), -qRound(rayon * std::sin(a)));
 }
 
-QImage apparence(const QIcon &icone)
-{
-    return icone.pixmap(80, 80).toImage();
-}
-
 } // namespace
 
 // The spin model, driven through the wheel's own event handlers and slots;
@@ -319,6 +314,7 @@ private slots:
         auto *zone = qobject_cast<ZoneRoue *>(fenetre.centralWidget());
         QVERIFY(bouton && zone);
         Sonde sondeZone(*zone);
+        const auto apparence = [](const QIcon &icone) { return icone.pixmap(80, 80).toImage(); };
         const QImage avec = apparence(QIcon(QStringLiteral(":assets/sound.png")));
         const QImage sans = apparence(QIcon(QStringLiteral(":assets/soundoff.png")));
         QVERIFY(avec != sans);

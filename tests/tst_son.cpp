@@ -4,8 +4,6 @@
 #include "son.h"
 #include "wav.h"
 
-#include <QScopeGuard>
-#include <QtEndian>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -25,15 +23,6 @@ QByteArray modifie(QByteArray f, int position, quint32 valeur, int octets = 2)
     char le[4];
     qToLittleEndian(valeur, le);
     return f.replace(position, octets, le, octets);
-}
-
-// A second of sound, in a file of the directory.
-QString sonLong(const QTemporaryDir &dossier)
-{
-    QFile f(dossier.filePath("long.wav"));
-    return f.open(QIODevice::WriteOnly) && f.write(ecrireWav({{44100, 1, 16}, QByteArray(88200, 0x40)})) > 0
-               ? f.fileName()
-               : QString();
 }
 
 const QString tic = QStringLiteral(DRAVOUNE_DOSSIER_TIC "/" DRAVOUNE_TIC);
@@ -147,8 +136,12 @@ private slots:
     void fermetureEnJouant()
     {
         QTemporaryDir dossier;
+        QFile f(dossier.filePath("long.wav"));
+        QVERIFY(f.open(QIODevice::WriteOnly)
+                && f.write(ecrireWav({{44100, 1, 16}, QByteArray(88200, 0x40)})) > 0);
+        f.close();
         for (int essai = 0; essai < 10; ++essai) {
-            Son son(sonLong(dossier));
+            Son son(f.fileName());
             son.play();
             QTest::qWait(20 + 5 * essai);
         }

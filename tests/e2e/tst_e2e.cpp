@@ -158,13 +158,6 @@ private slots:
         }
     }
 
-    void fermetureSansMessage()
-    {
-        QVERIFY(lancer());
-        QCOMPARE(appli->fermer(), 0);
-        QVERIFY2(appli->messages().isEmpty(), appli->messages().constData());
-    }
-
     // With two screen pixels to a point, the window opens twice as large
     // and the wheel fills it.
     void echelleDouble()

@@ -1,8 +1,8 @@
 #include "enregistrement.h"
 
 #include "appli.h"
+#include "essais.h"
 
-#include <QFile>
 #include <QtEndian>
 
 #include <cstdlib>
@@ -73,8 +73,7 @@ QVector<double> Enregistrement::attaquesDe(const QVector<qint16> &e)
 
 QVector<qint16> Enregistrement::echantillons() const
 {
-    QFile f(dossier.filePath(QStringLiteral("nul.raw")));
-    const QByteArray octets = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    const QByteArray octets = lire(dossier.filePath(QStringLiteral("nul.raw")));
     QVector<qint16> e(octets.size() / 2);
     // Nothing recorded yet: no samples to read, from no buffer.
     if (!e.isEmpty())
