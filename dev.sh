@@ -2,7 +2,7 @@
 # Set-up for a Debian 12 or 13 machine.
 #   ./dev.sh run    install, build and start Dravoune
 #   ./dev.sh test   install, build and run the whole test suite
-#   ./dev.sh checks the static checks and the checked builds, once built
+#   ./dev.sh builds the sanitized and fuzzing builds alone
 set -eu
 cd "$(dirname "$0")"
 
@@ -58,38 +58,48 @@ run() {
     echo "No display: Dravoune ran on a virtual one. Screenshot: $shot"
 }
 
-# The static checks and the sanitized and fuzzing builds (clang), which
-# run_tests runs beside the tests of the first build.
-checks() {
-    scripts/lint.sh
+# The sanitized and fuzzing builds (clang), which run_tests makes beside
+# the tests of the first build.
+builds() {
     build asan
     build fuzz
 }
 
+# apres PID WHAT: waits for the job run_tests started, prints what it
+# wrote, and stops there if WHAT failed.
+apres() {
+    statut_job=0
+    wait "$1" || statut_job=$?
+    cat "$journal"
+    [ "$statut_job" -eq 0 ] || { echo "dev.sh: $2 failed" >&2; exit 1; }
+}
+
 # The tests of each build: the normal one, on X and Wayland, the
-# program's again under AddressSanitizer and UBSan, and the fuzz targets.
-# Each run starts the private desktops it needs and stops them. The first
-# build's tests mostly wait on their desktops: the checks and the other
-# builds run meanwhile, at the lowest priority, and print once it is over.
+# program's again under AddressSanitizer and UBSan, and the fuzz targets;
+# each run starts the private desktops it needs and stops them. The tests
+# mostly wait on their desktops: meanwhile the other builds, then the
+# static checks, run at the lowest priority, and print once they are over.
 run_tests() {
     build dev
     journal=$(mktemp)
-    nice -n 19 ./dev.sh checks >"$journal" 2>&1 &
-    pid=$!
-    trap 'kill "$pid" 2>/dev/null || true; rm -f "$journal"' EXIT
+    trap 'rm -f "$journal"' EXIT
+    nice -n 19 ./dev.sh builds >"$journal" 2>&1 &
+    job=$!
     statut=0
-    ctest --preset dev || statut=$?
-    wait "$pid" || { cat "$journal"; echo "dev.sh: the static checks or a build failed" >&2; exit 1; }
-    cat "$journal"
-    [ "$statut" -eq 0 ] || exit "$statut"
-    ctest --preset asan
-    ctest --preset fuzz
+    ctest --preset dev || statut=1
+    apres "$job" "the sanitized or fuzzing build"
+    nice -n 19 scripts/lint.sh >"$journal" 2>&1 &
+    job=$!
+    ctest --preset asan || statut=1
+    ctest --preset fuzz || statut=1
+    apres "$job" "the static checks"
+    return "$statut"
 }
 
 # shellcheck disable=SC2086 # the lists split into package names
 case "${1:-}" in
     run) install_packages $RUN_PACKAGES; build dev -DBUILD_TESTING=OFF; run ;;
     test) install_packages $TEST_PACKAGES; run_tests ;;
-    checks) checks ;;
-    *) echo "usage: $0 run|test|checks" >&2; exit 2 ;;
+    builds) builds ;;
+    *) echo "usage: $0 run|test|builds" >&2; exit 2 ;;
 esac
