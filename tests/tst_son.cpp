@@ -115,19 +115,15 @@ private slots:
             QCOMPARE(ecrireWav(wav).mid(22, 14), octets.mid(octets.indexOf("fmt ") + 10, 14));
     }
 
-    // Files that are not plain, small files are never read.
+    // Files that are not plain files are never read. A missing or too
+    // large one is tst_e2e's fichierTic's, as the program meets it.
     void fichiersRefuses()
     {
         QTemporaryDir dossier;
-        QVERIFY(chargerWav(dossier.filePath("absent.wav")).isNull());
         QVERIFY(chargerWav(dossier.path()).isNull());
         const QString tube = dossier.filePath("tube.wav");
         QCOMPARE(mkfifo(QFile::encodeName(tube).constData(), 0600), 0);
         QVERIFY(chargerWav(tube).isNull());
-        QFile gros(dossier.filePath("gros.wav"));
-        QVERIFY(gros.open(QIODevice::WriteOnly) && gros.write(fichierWav()) > 0);
-        QVERIFY(gros.resize(qint64(50) * 1024 * 1024));
-        QVERIFY(chargerWav(gros.fileName()).isNull());
     }
 
     // Closed while it plays: the stream goes with it, and nothing may write

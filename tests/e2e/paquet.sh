@@ -14,11 +14,12 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 echec() { echo "paquet: $*" >&2; exit 1; }
 
-cpack -G DEB -B "$tmp" --config "$build/CPackConfig.cmake" >"$tmp/cpack.log" || { cat "$tmp/cpack.log"; exit 1; }
+paquer() { cpack -G DEB -B "$1" --config "$build/CPackConfig.cmake" >"$tmp/cpack.log" || { cat "$tmp/cpack.log"; exit 1; }; }
+paquer "$tmp"
 deb=$(ls "$tmp"/*.deb)
 # Packed again, seconds later, into another folder and under another umask:
 # the same bytes.
-(umask 002 && cpack -G DEB -B "$tmp/bis" --config "$build/CPackConfig.cmake" >"$tmp/cpack.log") || { cat "$tmp/cpack.log"; exit 1; }
+(umask 002 && paquer "$tmp/bis") || exit 1
 cmp "$deb" "$tmp"/bis/*.deb || echec "packed again, the package differs"
 lintian --fail-on error,warning "$deb" || echec "lintian"
 racine=$tmp/racine
@@ -27,18 +28,14 @@ dpkg-deb -x "$deb" "$racine"
 # What Qt loads at run time besides the libraries it links, a GL driver,
 # and the audio library the tick plays through.
 depends=$(dpkg-deb -f "$deb" Depends)
-for requis in libgl1-mesa-dri libpulse0; do
-    echo "$depends" | grep -qw "$requis" || echec "Depends lacks $requis: $depends"
-done
+echo "$depends" | grep -w libgl1-mesa-dri | grep -qw libpulse0 || echec "Depends lacks libgl1-mesa-dri or libpulse0: $depends"
 ! ldd "$racine/usr/bin/dravoune" | grep "not found" || echec "missing libraries"
 
 entree=$racine/usr/share/applications/org.example.Dravoune.desktop
 desktop-file-validate "$entree"
 appstreamcli validate --no-net "$racine/usr/share/metainfo/org.example.Dravoune.metainfo.xml" >/dev/null
 cle() { sed -n "/^\[Desktop Entry\]/,/^\[/s/^$1=//p" "$entree"; }
-exec=$(cle Exec | cut -d' ' -f1)
-chemin=$(cle Path)
-icone=$(cle Icon)
+exec=$(cle Exec | cut -d' ' -f1) chemin=$(cle Path) icone=$(cle Icon)
 case $exec in */* | "") echec "Exec=$exec is not a program name" ;; esac
 [ -x "$racine/usr/bin/$exec" ] || echec "Exec=$exec is not in /usr/bin"
 [ -f "$racine$chemin/$3" ] || echec "Path=$chemin holds no $3"
