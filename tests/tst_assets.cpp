@@ -47,11 +47,6 @@ QPoint pixel(QPointF origine, qreal rayon, qreal angle)
     return QPoint(qFloor(origine.x() - rayon * qSin(a)), qFloor(origine.y() - rayon * qCos(a)));
 }
 
-int luminance(const QImage &img, QPointF origine, qreal rayon, qreal angle)
-{
-    return qGray(img.pixel(pixel(origine, rayon, angle)));
-}
-
 // Radius, within 4 pixels of an expected one, of the middle of the darkest
 // (or lightest) run of pixels along a ray.
 qreal extremum(const QImage &img, QPointF origine, qreal angle, qreal attendu, bool sombre)
@@ -59,7 +54,7 @@ qreal extremum(const QImage &img, QPointF origine, qreal angle, qreal attendu, b
     qreal premier = attendu, dernier = attendu;
     int valeur = sombre ? 256 : -1;
     for (qreal r = attendu - 4; r <= attendu + 4; r += 0.25) {
-        const int l = luminance(img, origine, r, angle);
+        const int l = qGray(img.pixel(pixel(origine, r, angle)));
         if (sombre ? l < valeur : l > valeur) {
             valeur = l;
             premier = r;
@@ -148,7 +143,7 @@ private slots:
         for (int k = unitesDisque; k < unites; ++k) {
             for (qreal angle : {5.0, 14.75, 24.0}) {
                 const qreal r = extremum(legende, apex, angle, k * apex.y() / unites, false);
-                QVERIFY(luminance(legende, apex, r, angle) > 200);
+                QVERIFY(qGray(legende.pixel(pixel(apex, r, angle))) > 200);
                 // At 3/11 the wheel's boundary is the black disc's edge, not a circle.
                 if (k == unitesDisque)
                     continue;

@@ -233,19 +233,18 @@ private slots:
     // mouse does: the touch it leaves unhandled comes to it as mouse events.
     void doigtGlisseEtLance()
     {
-        auto *ecran = QTest::createTouchDevice();
         // Qt leaves the device to the test.
-        const std::unique_ptr<QPointingDevice> fin(ecran);
+        const std::unique_ptr<QPointingDevice> ecran(QTest::createTouchDevice());
         roue->show();
         QVERIFY(QTest::qWaitForWindowExposed(roue.get()));
-        QTest::touchEvent(roue.get(), ecran).press(0, surCercle(0, 200), roue.get());
+        QTest::touchEvent(roue.get(), ecran.get()).press(0, surCercle(0, 200), roue.get());
         for (const double angle : {10.0, 20.0, 30.0})
-            QTest::touchEvent(roue.get(), ecran).move(0, surCercle(angle, 200), roue.get());
+            QTest::touchEvent(roue.get(), ecran.get()).move(0, surCercle(angle, 200), roue.get());
         QVERIFY(sonde->saisi());
         QVERIFY2(qAbs(sonde->angleRoue() - 30) < 0.5, qPrintable(QString::number(sonde->angleRoue())));
         // The last step, 1.5 degrees, launches the wheel at 1.
-        QTest::touchEvent(roue.get(), ecran).move(0, surCercle(31.5, 200), roue.get());
-        QTest::touchEvent(roue.get(), ecran).release(0, surCercle(31.5, 200), roue.get());
+        QTest::touchEvent(roue.get(), ecran.get()).move(0, surCercle(31.5, 200), roue.get());
+        QTest::touchEvent(roue.get(), ecran.get()).release(0, surCercle(31.5, 200), roue.get());
         QCOMPARE(sonde->vitesse(), 1.0f);
         QVERIFY(sonde->topTimer().isActive());
     }
