@@ -33,7 +33,9 @@ public:
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         QCoreApplication::processEvents();
         w.removeEventFilter(this);
-        cpu = (tempsCpu(getpid()) - avant) / (double(horloge.nsecsElapsed()) / 1e9);
+        // Both clocks read in a fixed order, not as one expression's operands.
+        const double secondes = double(horloge.nsecsElapsed()) / 1e9;
+        cpu = (tempsCpu(getpid()) - avant) / secondes;
     }
 
     double dedans() const // share within 19–21 ms
