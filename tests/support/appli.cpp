@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 Appli::~Appli()
 {
@@ -65,10 +66,8 @@ QImage Appli::ecranImmobile() const
     // Each screenshot keeps the display server busy, and the program with it.
     const bool immobile = attendre(
         [&] {
-            QImage apres = ecran();
-            const bool pareil = apres == avant && !apres.isNull();
-            avant = std::move(apres);
-            return pareil;
+            const QImage apres = ecran();
+            return !apres.isNull() && std::exchange(avant, apres) == apres;
         },
         120000, 200);
     return immobile ? avant : QImage();
@@ -118,10 +117,9 @@ int Appli::fermer()
 {
     // The sanitized program's leak check at exit can take seconds on a
     // loaded machine.
-    if (!bureau({"fermer", fenetre}) || !programme.waitForFinished(30000)
-        || programme.exitStatus() != QProcess::NormalExit)
-        return -1;
-    return programme.exitCode();
+    const bool fini = bureau({"fermer", fenetre}) && programme.waitForFinished(30000)
+                      && programme.exitStatus() == QProcess::NormalExit;
+    return fini ? programme.exitCode() : -1;
 }
 
 bool Appli::bureau(const QStringList &arguments, QByteArray *sortie)

@@ -41,11 +41,6 @@ bool Enregistrement::demarrer()
            && Appli::attendre([this] { return echantillons().size() > frequence / 2; }, 10000);
 }
 
-QVector<double> Enregistrement::attaques() const
-{
-    return attaquesDe(echantillons());
-}
-
 QVector<double> Enregistrement::attaquesDe(const QVector<qint16> &e)
 {
     QVector<double> temps;

@@ -21,7 +21,7 @@ public:
     // for a while. A tick broken by a stall of the program, whose stream
     // then runs dry, resumes later: onsets within a tenth of a second of
     // the one before are taken as part of it.
-    QVector<double> attaques() const;
+    QVector<double> attaques() const { return attaquesDe(echantillons()); }
     // The same of any such samples.
     static QVector<double> attaquesDe(const QVector<qint16> &echantillons);
 
