@@ -52,26 +52,16 @@ cd "$racine$chemin"
 "$racine/usr/bin/$exec" >"$tmp/sortie" 2>&1 &
 pid=$!
 fenetre=$(sh "$bureau" fenetre "$2" $pid) || echec "no window"
-echo "paquet: checked as a desktop reads it; its window is $fenetre"
 classe=$(xprop -id "$fenetre" WM_CLASS | sed 's/.*, "\(.*\)"$/\1/')
 [ "$classe" = "$(cle StartupWMClass)" ] || echec "WM_CLASS $classe, StartupWMClass $(cle StartupWMClass)"
 # Each step bounded, so that a step that hangs says which it was, and
 # where each of the program's threads waited.
 timeout 60 sh "$bureau" fermer "$2" "$fenetre" || echec "could not close the window $fenetre"
-# Running, and not a child that ended and waits to be reaped.
-vivant() { etat=$(sed 's/.*) //' "/proc/$1/stat" 2>/dev/null) && [ "${etat#Z}" = "$etat" ]; }
-for _ in $(seq 150); do
-    vivant $pid || break
-    sleep 0.2
-done
-if vivant $pid; then
-    for tache in "/proc/$pid/task/"*; do
-        echo "$(cat "$tache/comm"): $(cat "$tache/wchan")" >&2
-    done
+(timeout 30 tail --pid=$pid -f /dev/null || {
+    echo "paquet: still running 30 s after its window was closed" >&2
+    for tache in "/proc/$pid/task/"*; do echo "$(cat "$tache/comm"): $(cat "$tache/wchan")" >&2; done
     kill -9 $pid
-    echec "still running 30 s after its window was closed: $(cat "$tmp/sortie")"
-fi
-code=0
-wait $pid || code=$?
-[ $code -eq 0 ] || echec "exit code $code: $(cat "$tmp/sortie")"
+}) &
+wait $pid || echec "exit code $?: $(cat "$tmp/sortie")"
+wait
 echo "paquet: $(basename "$deb") checked"
