@@ -254,9 +254,6 @@ private slots:
         QTest::addColumn<QPointF>("origineLogo");
         QTest::addColumn<QSize>("logo");
         QTest::addColumn<float>("rayon"); // of the grabbable disc
-        QTest::newRow("800x600") << QSize(800, 600) << QRect(-300, -300, 600, 600) << QRect(261, 0, 139, 300)
-                                 << QRect(-21, -19, 42, 38) << QPointF(672.0, 6.0) << QSize(120, 59)
-                                 << 300.0f;
         QTest::newRow("800x1000") << QSize(800, 1000) << QRect(-500, -500, 1000, 1000)
                                   << QRect(168, 0, 232, 500) << QRect(-28, -25, 56, 50)
                                   << QPointF(632.0, 10.0) << QSize(160, 79) << 400.0f;
