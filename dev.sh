@@ -65,15 +65,6 @@ builds() {
     build fuzz
 }
 
-# apres PID WHAT: waits for the job run_tests started, prints what it
-# wrote, and stops there if WHAT failed.
-apres() {
-    statut_job=0
-    wait "$1" || statut_job=$?
-    cat "$journal"
-    [ "$statut_job" -eq 0 ] || { echo "dev.sh: $2 failed" >&2; exit 1; }
-}
-
 # The tests of each build: the normal one, on X and Wayland, the
 # program's again under AddressSanitizer and UBSan, and the fuzz targets;
 # each run starts the private desktops it needs and stops them. The tests
@@ -81,18 +72,22 @@ apres() {
 # static checks, run at the lowest priority, and print once they are over.
 run_tests() {
     build dev
-    journal=$(mktemp)
-    trap 'rm -f "$journal"' EXIT
-    nice -n 19 ./dev.sh builds >"$journal" 2>&1 &
-    job=$!
+    journal=$(mktemp -d)
+    trap 'rm -rf "$journal"' EXIT
+    (
+        if nice -n 19 ./dev.sh builds >"$journal/builds" 2>&1; then echo 0; else echo 1; fi >"$journal/fin"
+        nice -n 19 scripts/lint.sh >"$journal/lint" 2>&1
+    ) &
+    lint=$!
     statut=0
     ctest --preset dev || statut=1
-    apres "$job" "the sanitized or fuzzing build"
-    nice -n 19 scripts/lint.sh >"$journal" 2>&1 &
-    job=$!
+    while [ ! -s "$journal/fin" ] && kill -0 "$lint" 2>/dev/null; do sleep 1; done
+    cat "$journal/builds"
+    [ "$(cat "$journal/fin")" = 0 ] || { echo "dev.sh: the sanitized or fuzzing build failed" >&2; exit 1; }
     ctest --preset asan || statut=1
     ctest --preset fuzz || statut=1
-    apres "$job" "the static checks"
+    wait "$lint" || statut=1
+    cat "$journal/lint"
     return "$statut"
 }
 

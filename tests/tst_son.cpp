@@ -51,15 +51,6 @@ int entendus(Son &son, int n, const QString &sortie = QStringLiteral("nul"))
     return int(enregistrement.attaques().size());
 }
 
-// The loudest sample of the first channel, 16-bit.
-int crete(const Wav &wav)
-{
-    int c = 0;
-    for (qsizetype i = 0; i + 1 < wav.pcm.size(); i += wav.format.octetsParTrame())
-        c = qMax(c, qAbs(int(qFromLittleEndian<qint16>(wav.pcm.constData() + i))));
-    return c;
-}
-
 } // namespace
 
 class TestSon : public QObject
@@ -180,36 +171,6 @@ private slots:
         const int n = entendus(son, 5);
         QVERIFY2(n == 5 || n == 6, qPrintable(QString("%1 ticks heard of 5").arg(n)));
         QCOMPARE(nosClients(), 1);
-    }
-
-    // On a server that suspends its idle sink, the first tick after it has
-    // to wake the sink: it is heard, as loud as in the file (how late,
-    // banc-reveil measures). The recording is passive, and leaves the sink
-    // suspended.
-    void sortieEndormie()
-    {
-        const QString info = pactl({"info"});
-        QVERIFY(!info.isNull());
-        if (!info.contains("on PipeWire"))
-            QSKIP("the desktop's PulseAudio keeps its sink awake");
-        Son son(tic);
-        QTRY_COMPARE_WITH_TIMEOUT(etatSortie(QStringLiteral("nul")), QStringLiteral("SUSPENDED"), 20000);
-        QTemporaryDir dossier;
-        const QString fichier = dossier.filePath("entendu.wav");
-        QProcess enregistreur;
-        enregistreur.start("pw-record",
-                           {"--target", "nul", "-P", "{ stream.capture.sink=true node.passive=true }",
-                            "--rate", "44100", "--channels", "2", "--format", "s16", fichier});
-        QVERIFY(enregistreur.waitForStarted(10000));
-        QTest::qWait(1000);
-        QCOMPARE(etatSortie(QStringLiteral("nul")), QStringLiteral("SUSPENDED"));
-        son.play();
-        QTest::qWait(1000);
-        enregistreur.terminate();
-        QVERIFY(enregistreur.waitForFinished(10000));
-        const int attendue = crete(chargerWav(tic)), entendue = crete(chargerWav(fichier));
-        QVERIFY2(entendue >= attendue * 3 / 4 && entendue <= attendue * 5 / 4,
-                 qPrintable(QString("peak %1 heard of %2").arg(entendue).arg(attendue)));
     }
 
     // Once the server has come back, the sound plays on the output the
