@@ -176,6 +176,9 @@ private slots:
     // sound, so that its tick timer tells how many were played.
     void chaqueTicEntendu()
     {
+        // The shared program's wheel may look still while it creeps on, its
+        // closing tick seconds away: only this wheel may play.
+        appli.reset();
         ZoneRoue roue(QStringLiteral(DRAVOUNE_DOSSIER_TIC "/" DRAVOUNE_TIC), nullptr);
         roue.resize(800, 800);
         roue.show();
