@@ -37,6 +37,10 @@ float avancerAngle(float angle, double pas)
     return float(std::fabs(somme) < tourMax ? somme : std::fmod(somme, 360.0));
 }
 
+namespace {
+
+// One coast frame: turns the angle by the speed and applies friction.
+// Returns false, with the speed set to 0, once the wheel has stopped.
 bool avancerImage(float &angle, float &vitesse)
 {
     angle = avancerAngle(angle, vitesse);
@@ -46,4 +50,15 @@ bool avancerImage(float &angle, float &vitesse)
         return false;
     }
     return true;
+}
+
+} // namespace
+
+bool rattraper(float &angle, float &vitesse, int &faits, long long ecouleMs)
+{
+    const long long dus = std::max(faits + 1LL, ecouleMs / periodeImage);
+    bool tourne = true;
+    for (; tourne && faits < dus; ++faits)
+        tourne = avancerImage(angle, vitesse);
+    return tourne;
 }

@@ -31,8 +31,11 @@ int periodeTic(float vitesse);
 constexpr float tourMax = 32768.0f;
 float avancerAngle(float angle, double pas);
 
-// One coast frame: turns the angle by the speed and applies friction.
-// Returns false, with the speed set to 0, once the wheel has stopped.
-bool avancerImage(float &angle, float &vitesse);
+// The frames of a coast due ecouleMs after its launch, of which faits have
+// run: at least one, for the frame timer that fired, and as many more as
+// bring faits to one per elapsed period. A late frame, held up by a slow
+// compositor, carries the frames it missed, so that the coast keeps real
+// time. Returns false once the wheel has stopped.
+bool rattraper(float &angle, float &vitesse, int &faits, long long ecouleMs);
 
 #endif

@@ -28,7 +28,8 @@ WidgetTournant::WidgetTournant(const QString &path, QWidget *parent)
       angleRoue(0.0f),
       xCentre(0),
       yCentre(0),
-      sonTic(path)
+      sonTic(path),
+      imagesFaites(0)
 {
     // Coarse timers may stretch a 20 ms period by 5 %.
     topTimer->setTimerType(Qt::PreciseTimer);
@@ -57,13 +58,15 @@ void WidgetTournant::calculerCentre() {}
 void WidgetTournant::declencher(int speed)
 {
     vitesse = float(speed);
+    imagesFaites = 0;
+    horlogeGlissade.start();
     topTimer->start(periodeImage);
     programmerTic();
 }
 
 void WidgetTournant::gererTopTimer()
 {
-    const bool tourne = avancerImage(angleRoue, vitesse);
+    const bool tourne = rattraper(angleRoue, vitesse, imagesFaites, horlogeGlissade.elapsed());
     update(0, 0, width(), height());
     // The tick timer runs on and plays the closing tick.
     if (!tourne)

@@ -4,6 +4,8 @@
 #include "son.h"
 #include "surfacegl.h"
 
+#include <QElapsedTimer>
+
 #include <memory>
 
 class QCursor;
@@ -68,6 +70,9 @@ protected:
 
 private:
     Son sonTic;
+    // Since the launch of the coast, and its frames run so far.
+    QElapsedTimer horlogeGlissade;
+    int imagesFaites;
 
     friend class Sonde;
 };
