@@ -21,6 +21,7 @@ class Course : public QObject
 public:
     std::vector<double> intervalles; // ms
     double cpu = 0.0;                // cores
+    double secondes = 0.0;           // from lancer to fini
 
     void courir(QWidget &w, const std::function<void()> &lancer, const std::function<bool()> &fini)
     {
@@ -34,7 +35,7 @@ public:
         QCoreApplication::processEvents();
         w.removeEventFilter(this);
         // Both clocks read in a fixed order, not as one expression's operands.
-        const double secondes = double(horloge.nsecsElapsed()) / 1e9;
+        secondes = double(horloge.nsecsElapsed()) / 1e9;
         cpu = (tempsCpu(getpid()) - avant) / secondes;
     }
 
@@ -49,10 +50,13 @@ public:
     {
         return std::count_if(intervalles.begin(), intervalles.end(), [](double i) { return i > 30.0; });
     }
+    double parSeconde() const { return double(intervalles.size() + 1) / secondes; }
     // Its cells in the coast's rows but the CPU's.
     QStringList cellules() const
     {
-        return {nombre(centile(intervalles, 50), 2),
+        return {nombre(secondes, 2),
+                nombre(parSeconde(), 1),
+                nombre(centile(intervalles, 50), 2),
                 nombre(centile(intervalles, 5), 2) + " / " + nombre(centile(intervalles, 95), 2),
                 nombre(100.0 * dedans(), 1) + " %",
                 QStringLiteral("%1 of %2").arg(tombees()).arg(intervalles.size())};
@@ -76,10 +80,12 @@ private:
 
 // In one process, the wheel against the bare window and the wheel picture
 // alone, on surfaces of the same size side by side: frame cost and a real
-// coast. Prints rows of the results table, and the renderer on stderr.
+// coast. Prints rows of the results table, their measures after the
+// desktop's name if one is given, and the renderer on stderr.
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    const QString prefixe = argc > 1 ? QString::fromLocal8Bit(argv[1]) + ": " : QString();
     ZoneRoue roue(QStringLiteral(DRAVOUNE_DOSSIER_TIC "/" DRAVOUNE_TIC), nullptr);
     Plancher nue(false);
     Plancher seule(true);
@@ -121,8 +127,8 @@ int main(int argc, char *argv[])
         for (const double p : {50.0, 95.0}) {
             const double r = centile(temps[0], p), n = centile(temps[1], p), s = centile(temps[2], p);
             const bool vise = p == 50.0 && cible > 0.0;
-            ligne({QStringLiteral("Frame cost, %1 (ms)").arg(p == 50.0 ? "median" : "p95"), t, nombre(r, 2),
-                   nombre(n, 2), fois(r, n), nombre(s, 2) + " (" + fois(r, s) + ")",
+            ligne({prefixe + QStringLiteral("Frame cost, %1 (ms)").arg(p == 50.0 ? "median" : "p95"), t,
+                   nombre(r, 2), nombre(n, 2), fois(r, n), nombre(s, 2) + " (" + fois(r, s) + ")",
                    vise ? QStringLiteral("≤ %1").arg(cible) : QString(),
                    vise ? verdict(r <= cible) : QString()});
         }
@@ -145,16 +151,22 @@ int main(int argc, char *argv[])
                 [&] { return c[s].intervalles.size() >= c[0].intervalles.size(); });
             plancher.images.stop();
         }
+        // A coast launched at 10 runs 528 frames of 20 ms: 10.56 s in real time.
         const QStringList mesures = {
+            "Coast: release to rest (s)",         "Coast: frames painted per second",
             "Coast: paint interval, median (ms)", "Coast: paint interval, p5 / p95 (ms)",
-            "Coast: intervals within 19–21 ms", "Coast: dropped frames (interval > 30 ms)"};
-        const QStringList cibles = {"20", "", "≥ 95 %", "0"};
-        const bool atteintes[] = {qAbs(centile(c[0].intervalles, 50) - 20.0) < 0.5, true,
-                                  c[0].dedans() >= 0.95, c[0].tombees() == 0};
-        for (int i = 0; i < 4; ++i)
-            ligne({mesures[i], t, c[0].cellules()[i], c[1].cellules()[i], "", c[2].cellules()[i], cibles[i],
-                   cibles[i].isEmpty() ? QString() : verdict(atteintes[i])});
-        ligne({"Coast: CPU, whole process (cores)", t, nombre(c[0].cpu, 2), nombre(c[1].cpu, 2),
+            "Coast: intervals within 19–21 ms",   "Coast: dropped frames (interval > 30 ms)"};
+        const QStringList cibles = {"≤ 13.73", "50", "20", "", "≥ 95 %", "0"};
+        const bool atteintes[] = {c[0].secondes <= 1.3 * 10.56,
+                                  c[0].parSeconde() >= 49.0,
+                                  qAbs(centile(c[0].intervalles, 50) - 20.0) < 0.5,
+                                  true,
+                                  c[0].dedans() >= 0.95,
+                                  c[0].tombees() == 0};
+        for (int i = 0; i < mesures.size(); ++i)
+            ligne({prefixe + mesures[i], t, c[0].cellules()[i], c[1].cellules()[i], "", c[2].cellules()[i],
+                   cibles[i], cibles[i].isEmpty() ? QString() : verdict(atteintes[i])});
+        ligne({prefixe + "Coast: CPU, whole process (cores)", t, nombre(c[0].cpu, 2), nombre(c[1].cpu, 2),
                fois(c[0].cpu, c[1].cpu), nombre(c[2].cpu, 2) + " (" + fois(c[0].cpu, c[2].cpu) + ")",
                QStringLiteral("≤ %1").arg(cible, 0, 'f', 1), verdict(c[0].cpu <= cible)});
     }

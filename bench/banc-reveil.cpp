@@ -9,10 +9,23 @@
 #include <QElapsedTimer>
 #include <QScopeGuard>
 
+#include <algorithm>
+
 namespace {
 
 // The sink measured on, which nothing else keeps awake.
 const QString dormeur = QStringLiteral("dormeur");
+
+// The state of the audio server's sink `sortie`: RUNNING, IDLE or
+// SUSPENDED; empty when there is no such sink.
+QString etatSortie(const QString &sortie)
+{
+    // One line a sink: index, name, driver, sample format, state.
+    const QStringList lignes = pactl({"list", "short", "sinks"}).split('\n');
+    const auto ligne = std::find_if(lignes.cbegin(), lignes.cend(),
+                                    [&sortie](const QString &l) { return l.section('\t', 1, 1) == sortie; });
+    return ligne != lignes.cend() ? ligne->section('\t', 4, 4) : QString();
+}
 
 } // namespace
 

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Builds the "bench" preset (build-bench/), runs each benchmark once on
-# the private desktops of scripts/bureau.sh, PulseAudio's and PipeWire's,
-# and writes their table into bench/RESULTS.md:  bench/run.sh [flings]
+# the private desktops of scripts/bureau.sh, X with PulseAudio or PipeWire
+# and Wayland on a 1920 x 1080 screen, and writes their table into
+# bench/RESULTS.md:  bench/run.sh [flings]
 set -eu
 cd "$(dirname "$0")/.."
 cmake --preset bench >/dev/null
@@ -9,10 +10,11 @@ cmake --build --preset bench -j"$(nproc)" >/dev/null
 flings=${1:-30}
 tmp=$(mktemp -d)
 : >"$tmp/boucles"
-trap 'xargs -r kill <"$tmp/boucles"; for b in pulse pipewire; do sh scripts/bureau.sh stop "$tmp/$b"; done; rm -rf "$tmp"' EXIT
+trap 'xargs -r kill <"$tmp/boucles"; for b in pulse pipewire wayland; do sh scripts/bureau.sh stop "$tmp/$b"; done; rm -rf "$tmp"' EXIT
 trap 'exit 1' INT TERM
 sh scripts/bureau.sh start "$tmp/pulse"
 sh scripts/bureau.sh start "$tmp/pipewire" pipewire
+sh scripts/bureau.sh start "$tmp/wayland" wayland hd pipewire
 # banc DESKTOP PROGRAM [ARGUMENTS]
 banc() {
     b=$1 p=$2
@@ -21,9 +23,11 @@ banc() {
 }
 charge_avant=$(cut -d' ' -f1-3 /proc/loadavg)
 banc pulse banc-images
+banc wayland banc-images Wayland
 banc pulse banc-demarrage
 banc pulse banc-tics "$flings"
 banc pipewire banc-tics "$flings" "Fling on PipeWire"
+banc wayland banc-tics "$flings" "Fling on Wayland"
 banc pulse banc-reveil
 banc pipewire banc-reveil
 # The flings again beside a busy loop on every core.
@@ -39,7 +43,7 @@ cat "$tmp/banc-tics.err" "$tmp/banc-reveil.err" >&2
 
 cat >"$tmp/table" <<FIN
 Measured $(date -u '+%Y-%m-%d %H:%M UTC') with \`bench/run.sh $flings\`
-on $(nproc) cores ($(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)), $(sed -n 's/^gl: //p' "$tmp/banc-images.err").
+on $(nproc) cores ($(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)), $(sed -n 's/^gl: //p' "$tmp/banc-images.err" | head -n 1).
 Load average before and after the run: $charge_avant; $charge_apres.
 
 | Measure | Size | Dravoune | Bare window | Ratio | Wheel alone | Target | Met |

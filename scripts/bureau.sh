@@ -17,10 +17,13 @@
 #   weston's window reaches the clients as Wayland input. Its output, at
 #   the top-left corner of the X screen, is 2560 x 1800: at twice a point
 #   to a pixel, Qt opens a window at most two thirds as wide as the screen,
-#   and this one is at least 800 points wide.
+#   and this one is at least 800 points wide. With "hd", a screen's
+#   1920 x 1080;
+# - a kiosk: the same with weston's kiosk shell, which shows the newest
+#   window full screen, 1920 x 1080.
 # A window is named by what `fenetre` prints: its X window, or on Wayland
 # its process.
-#   bureau.sh start DIR [wayland] [pipewire]
+#   bureau.sh start DIR [wayland [hd] | kiosque] [pipewire]
 #                                  starts it, on X and PulseAudio unless
 #                                  told otherwise; DIR/env names it
 #   bureau.sh exec DIR CMD...      runs CMD on it
@@ -41,8 +44,6 @@ set -eu
 usage() { sed -n '/^#   bureau.sh start/,/^set/s/^# //p' "$0" >&2; exit 2; }
 [ $# -ge 2 ] || usage
 dir=$2
-LARGEUR=2560
-HAUTEUR=1800
 
 adopter() {
     set -a
@@ -137,6 +138,7 @@ cadre() {
 $(scene | awk -v pid="PID $1," '
     /role xdg_toplevel/ && index($0, pid) { dedans = 1; next }
     dedans && !o && /opaque: \(/ { o = $0 }
+    dedans && !o && /fully opaque/ { o = p }
     dedans && !p && /position: \(/ { p = $0 }
     dedans && /outputs:/ { exit }
     END { $0 = o " " p; gsub(/->/, " "); gsub(/[^-0-9]+/, " "); print }')
@@ -154,10 +156,11 @@ affichage_wayland() {
     # --debug: the screenshooter and the scene graph. No weston.ini of the
     # machine's user. No idle time-out: a screen that blanks shoots black.
     DISPLAY=$X11_DISPLAY XDG_CONFIG_HOME=$dir/home lancer weston.log weston --backend=x11-backend.so \
-        --socket=wayland-0 --debug --width=$LARGEUR --height=$HAUTEUR --idle-time=0 --log="$dir/journal.log"
+        --shell="$COQUILLE-shell.so" --socket=wayland-0 --debug --width="$LARGEUR" --height="$HAUTEUR" \
+        --idle-time=0 --log="$dir/journal.log"
     attendre "test -S $dir/run/wayland-0"
     # Until the shell has drawn its background: a screenshot before is black.
-    attendre "sh '$0' exec '$dir' weston-debug scene-graph | grep -q 'background for output'"
+    attendre "sh '$0' exec '$dir' weston-debug scene-graph | grep -q 'background'"
     # Weston's own pointer starts near the top-left, where it would hover
     # over new windows; the bottom-right corner is out of the way.
     x11 xdotool mousemove $((LARGEUR - 1)) $((HAUTEUR - 1))
@@ -168,8 +171,10 @@ start)
     rm -rf "$dir"
     mkdir -p "$dir/home" "$dir/run"
     chmod 700 "$dir/run"
-    largeur=3840 hauteur=2160 wayland='' plateforme=xcb
-    case " $* " in *" wayland "*)
+    largeur=3840 hauteur=2160 wayland='' plateforme=xcb LARGEUR=2560 HAUTEUR=1800 COQUILLE=desktop
+    case " $* " in *" hd "* | *" kiosque "*) LARGEUR=1920 HAUTEUR=1080 ;; esac
+    case " $* " in *" kiosque "*) COQUILLE=kiosk ;; esac
+    case " $* " in *" wayland "* | *" kiosque "*)
         largeur=$((LARGEUR + 320)) hauteur=$((HAUTEUR + 176)) wayland=wayland-0 plateforme=wayland ;;
     esac
     case " $* " in *" pipewire "*) echo pipewire ;; *) echo pulseaudio ;; esac >"$dir/son"
@@ -184,7 +189,7 @@ start)
     printf '%s\n' "DISPLAY=:$(cat "$dir/affichage")" "X11_DISPLAY=:$(cat "$dir/affichage")" \
         "WAYLAND_DISPLAY=$wayland" "QT_QPA_PLATFORM=$plateforme" "HOME=$dir/home" "XDG_RUNTIME_DIR=$dir/run" \
         "PULSE_SERVER=unix:$dir/run/pulse/native" "PULSE_COOKIE=$dir/cookie" LANG=C.UTF-8 \
-        "DRAVOUNE_BUREAU=$dir" >"$dir/env"
+        "DRAVOUNE_BUREAU=$dir" "LARGEUR=$LARGEUR" "HAUTEUR=$HAUTEUR" "COQUILLE=$COQUILLE" >"$dir/env"
     adopter
     if [ -n "$wayland" ]; then
         affichage_wayland
@@ -211,7 +216,9 @@ fenetre-*)
     # not managed.
     pid=$3
     for _ in $(seq 100); do
-        if [ "$ecran" = wayland ]; then
+        if [ "$COQUILLE" = kiosk ]; then
+            ! { cadre "$pid" && [ "$x $y $d $b" = "0 0 $LARGEUR $HAUTEUR" ]; } || { echo "$pid"; exit 0; }
+        elif [ "$ecran" = wayland ]; then
             cadre "$pid" || { sleep 0.2; continue; }
             # Weston puts a new window anywhere, half off the output if it
             # grows: dragged by its title bar to the top-left corner, under

@@ -60,13 +60,16 @@ QRect Appli::geometrie() const
     return g.size() == 4 ? QRect(g[0].toInt(), g[1].toInt(), g[2].toInt(), g[3].toInt()) : QRect();
 }
 
-QImage Appli::ecranImmobile() const
+QImage Appli::ecranImmobile()
 {
+    immobileDepuis = std::chrono::steady_clock::now();
     QImage avant = ecran();
     // Each screenshot keeps the display server busy, and the program with it.
     const bool immobile = attendre(
         [&] {
+            const auto debut = std::chrono::steady_clock::now();
             const QImage apres = ecran();
+            immobileDepuis = apres == avant ? immobileDepuis : debut;
             return !apres.isNull() && std::exchange(avant, apres) == apres;
         },
         120000, 200);

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QProcess>
 
+#include <chrono>
 #include <functional>
 
 // The built program on the desktop that the test runs on, X or Wayland,
@@ -44,8 +45,10 @@ public:
     {
         return QImage::fromData(reponse("photo"), "PPM").convertToFormat(QImage::Format_RGB32);
     }
-    // The window once two screenshots in a row agree; null if it never settles.
-    QImage ecranImmobile() const;
+    // The window once two screenshots in a row agree; null if it never
+    // settles. immobileDepuis: when the screenshot that first showed it began.
+    QImage ecranImmobile();
+    std::chrono::steady_clock::time_point immobileDepuis;
 
     // Presses on the wheel at angle depart (degrees, counter-clockwise from
     // three o'clock, at a fixed share of the wheel's radius), drags along a

@@ -4,7 +4,6 @@
 #include <QProcess>
 #include <QtMath>
 
-#include <algorithm>
 #include <cmath>
 
 QByteArray lire(const QString &chemin)
@@ -28,13 +27,4 @@ QString pactl(const QStringList &arguments)
         return {};
     const QString reponse = QString::fromUtf8(p.readAllStandardOutput()).trimmed();
     return reponse.isNull() ? QStringLiteral("") : reponse;
-}
-
-QString etatSortie(const QString &sortie)
-{
-    // One line a sink: index, name, driver, sample format, state.
-    const QStringList lignes = pactl({"list", "short", "sinks"}).split('\n');
-    const auto ligne = std::find_if(lignes.cbegin(), lignes.cend(),
-                                    [&sortie](const QString &l) { return l.section('\t', 1, 1) == sortie; });
-    return ligne != lignes.cend() ? ligne->section('\t', 4, 4) : QString();
 }

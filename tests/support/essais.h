@@ -18,8 +18,4 @@ double angleSigne(QPoint u, QPoint v);
 // pactl fails, empty when it answers with nothing.
 QString pactl(const QStringList &arguments);
 
-// The state of the audio server's sink `sortie`: RUNNING, IDLE or
-// SUSPENDED; empty when there is no such sink.
-QString etatSortie(const QString &sortie);
-
 #endif
