@@ -22,9 +22,10 @@ QString etatSortie(const QString &sortie)
 {
     // One line a sink: index, name, driver, sample format, state.
     const QStringList lignes = pactl({"list", "short", "sinks"}).split('\n');
-    const auto ligne = std::find_if(lignes.cbegin(), lignes.cend(),
-                                    [&sortie](const QString &l) { return l.section('\t', 1, 1) == sortie; });
-    return ligne != lignes.cend() ? ligne->section('\t', 4, 4) : QString();
+    const auto trouvee = std::find_if(lignes.cbegin(), lignes.cend(), [&sortie](const QString &l) {
+        return l.section('\t', 1, 1) == sortie;
+    });
+    return trouvee != lignes.cend() ? trouvee->section('\t', 4, 4) : QString();
 }
 
 } // namespace

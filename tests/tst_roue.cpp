@@ -177,7 +177,7 @@ private slots:
             tourne = rattraper(angle, vitesse, faits, t);
             QCOMPARE(faits, tourne ? t / periodeImage : 528);
             while (faitsALHeure < faits)
-                rattraper(angleALHeure, vitesseALHeure, faitsALHeure, (faitsALHeure + 1) * periodeImage);
+                rattraper(angleALHeure, vitesseALHeure, faitsALHeure, (faitsALHeure + 1LL) * periodeImage);
             QCOMPARE(angle, angleALHeure);
         }
     }
